@@ -1,0 +1,66 @@
+#include "core/runtime/Vector.h"
+
+#include "core/runtime/SharedPointer.h"
+#include "core/runtime/String.h"
+
+#include "LiveCounter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(VectorTest, GrowthReservesTwiceTheNeededSize)
+{
+    Vector<int> v;
+    int seen[8] = {};
+    for (int i = 0; i < 7; ++i) {
+        v.add(i);
+        seen[i] = v.capacity();
+    }
+    EXPECT_EQ(seen[0], 2);
+    EXPECT_EQ(seen[2], 6);
+    EXPECT_EQ(seen[6], 14);
+    EXPECT_EQ(v[6], 6);
+}
+
+TEST(VectorTest, HandlesAreSharedAndReleased)
+{
+    LiveCounter::live = 0;
+    {
+        Vector<SharedPointer<LiveCounter>> v;
+        SharedPointer<LiveCounter> one(new LiveCounter);
+        for (int i = 0; i < 5; ++i)
+            v.add(one);
+        EXPECT_EQ(one.useCount(), 6);
+        Vector<SharedPointer<LiveCounter>> copy;
+        copy = v;
+        EXPECT_EQ(one.useCount(), 11);
+        EXPECT_EQ(copy.capacity(), v.capacity());
+    }
+    EXPECT_EQ(LiveCounter::live, 0);
+}
+
+TEST(VectorTest, AddingAnElementOfItselfWhileGrowing)
+{
+    Vector<String> v;
+    v.add(String("a"));
+    v.add(String("b"));
+    v.add(v[0]); // reallocates while the argument lives in the old array
+    EXPECT_TRUE(v[2].equals(String("a")));
+}
+
+TEST(VectorTest, ByteClearAndErase)
+{
+    Vector<uint8_t> bytes;
+    for (uint8_t b = 1; b <= 4; ++b)
+        bytes.add(b);
+    bytes.erase(1);
+    EXPECT_EQ(bytes.size(), 3);
+    EXPECT_EQ(bytes[1], 3);
+    EXPECT_EQ(bytes[3], 0);
+    bytes.clear();
+    EXPECT_EQ(bytes.size(), 0);
+    EXPECT_EQ(bytes[0], 0);
+}
+
+} // namespace
