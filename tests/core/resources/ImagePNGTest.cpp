@@ -1,0 +1,268 @@
+#include "core/resources/ImagePNG.h"
+
+#include "PalettePngWriter.h"
+#include "PngTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+namespace {
+
+std::vector<uint8_t> noisyIndices(int32_t width, int32_t height, int colours, unsigned seed)
+{
+    // Smooth runs with noise, so that every filter has something to predict.
+    std::mt19937 random(seed);
+    std::vector<uint8_t> pixels(size_t(width) * height);
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x)
+            pixels[size_t(y) * width + x] = uint8_t(((x / 3 + y / 2) + (random() % 3)) % colours);
+    return pixels;
+}
+
+std::vector<PalettePngWriter::PaletteEntry> paletteOf(int colours, bool withTransparency)
+{
+    std::vector<PalettePngWriter::PaletteEntry> palette(colours);
+    for (int i = 0; i < colours; ++i) {
+        palette[i].red = uint8_t(i * 37);
+        palette[i].green = uint8_t(255 - i * 11);
+        palette[i].blue = uint8_t(i * 5 + 3);
+    }
+    if (withTransparency)
+        palette[2].transparent = true;
+    return palette;
+}
+
+void expectSameAsLibpng(const std::vector<uint8_t>& png)
+{
+    OraclePng expected = decodeWithLibpng(png);
+    Decoded ours = decodeOurs(png);
+    ASSERT_NE(ours.image, nullptr) << ours.output;
+    const Base2DImage& image = *ours.image;
+    EXPECT_EQ(ours.output.find("[ImagePNG]"), std::string::npos) << ours.output;
+    EXPECT_EQ(ours.output.find("CRC"), std::string::npos) << ours.output;
+    ASSERT_EQ(image.width, expected.width);
+    ASSERT_EQ(image.height, expected.height);
+    EXPECT_EQ(image.colorType, expected.colorType);
+    EXPECT_EQ(std::vector<uint8_t>(image.pixels, image.pixels + expected.pixels.size()), expected.pixels);
+    ASSERT_EQ(image.paletteCount * 3, int32_t(expected.paletteBgr.size()));
+    if (image.palette) {
+        EXPECT_EQ(std::vector<uint8_t>(image.palette, image.palette + image.paletteCount * 3), expected.paletteBgr);
+    }
+    ASSERT_EQ(image.transparencyCount, int32_t(expected.transparency.size()));
+    if (image.transparency) {
+        EXPECT_EQ(std::vector<uint8_t>(image.transparency, image.transparency + image.transparencyCount),
+                  expected.transparency);
+    }
+}
+
+} // namespace
+
+TEST(ImagePNGTest, MatchesLibpngForEveryFilterTypePaletteAndGrey)
+{
+    const int32_t width = 37, height = 23; // odd sizes: no row lines up with a buffer
+    for (int filter = 0; filter <= 4; ++filter) {
+        SCOPED_TRACE("filter " + std::to_string(filter));
+        PalettePngWriter::Options options;
+        options.filter = filter;
+        std::vector<uint8_t> indices = noisyIndices(width, height, 9, unsigned(filter));
+        // Many small IDAT chunks, an ancillary chunk to skip.
+        expectSameAsLibpng(withTextChunk(
+            resplitIdat(PalettePngWriter::encode(width, height, indices, paletteOf(9, true), options), 37)));
+        expectSameAsLibpng(PalettePngWriter::encode(width, height, indices, paletteOf(9, false), options));
+        std::vector<uint8_t> grey = noisyIndices(width, height, 256, unsigned(filter + 10));
+        expectSameAsLibpng(withTextChunk(resplitIdat(writeGreyPng(width, height, grey, filter, 8192), 100)));
+    }
+}
+
+TEST(ImagePNGTest, MatchesLibpngOnLargeImageWithMixedFilters)
+{
+    // 300 x 200 decompresses to more than three 16384-byte output buffers, and the
+    // adaptive writer mixes filter types from row to row.
+    std::vector<uint8_t> indices = noisyIndices(300, 200, 200, 99);
+    for (size_t idat : {size_t(8192), size_t(100000)}) {
+        PalettePngWriter::Options options;
+        options.idatSize = idat;
+        expectSameAsLibpng(PalettePngWriter::encode(300, 200, indices, paletteOf(200, true), options));
+    }
+}
+
+TEST(ImagePNGTest, SkipsAncillaryChunksWithoutMessages)
+{
+    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/png/skip_ancillary.png"));
+    ASSERT_NE(decoded.image, nullptr);
+    EXPECT_EQ(decoded.output, "");
+    EXPECT_EQ(decoded.image->paletteCount, 4);
+    EXPECT_EQ(decoded.image->pixels[1 * 4 + 2], (2 + 1) % 4);
+}
+
+struct MalformedCase {
+    const char* file;
+    bool imageExpected;
+    const char* output; // exact stdout
+};
+
+class ImagePNGMalformedTest : public testing::TestWithParam<MalformedCase> { };
+
+TEST_P(ImagePNGMalformedTest, FailsWithItsMessage)
+{
+    const MalformedCase& c = GetParam();
+    Decoded decoded = decodeOurs(readFileBytes(std::string(KM_RES_DATA "/malformed/") + c.file));
+    EXPECT_EQ(decoded.output, c.output);
+    EXPECT_EQ(decoded.image != nullptr, c.imageExpected);
+}
+
+const char* const INCOMPATIBLE = "[ImagePNG] PNG resource is incompatible\n";
+const std::string DEPTH = std::string("[ImagePNG] PNG bit depth is incompatible. Only 8bpp PNG supported\n") + INCOMPATIBLE;
+const std::string COLOUR = std::string("[ImagePNG] PNG colour type is incompatible. Only grayscale PNG or PNG with "
+                                       "indexed colours supported\n") + INCOMPATIBLE;
+const std::string INTERLACE =
+    std::string("[ImagePNG] PNG interlace method is incompatible. Interlaced PNG not supported\n") + INCOMPATIBLE;
+const std::string COMPRESSION = std::string("[ImagePNG] PNG compression method is incompatible\n") + INCOMPATIBLE;
+const std::string FILTER_METHOD =
+    std::string("[ImagePNG] PNG filter method is incompatible. Filter method not supported\n") + INCOMPATIBLE;
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, ImagePNGMalformedTest,
+    testing::Values(
+        MalformedCase{"bad_signature.png", false, "[ImagePNG] Bad PNG signature\n"},
+        MalformedCase{"short_signature.png", false, "[ImagePNG] Error reading PNG signature\n"},
+        MalformedCase{"truncated_ihdr.png", false, "[ImagePNG] Error reading IHDR chunk\n"},
+        MalformedCase{"truncated_ihdr_crc.png", false, "[ImagePNG] Error reading IHDR CRC\n"},
+        MalformedCase{"ihdr_crc.png", false, "[ImagePNG] CRC check failed!\n"},
+        MalformedCase{"depth16.png", false, DEPTH.c_str()}, MalformedCase{"depth4.png", false, DEPTH.c_str()},
+        MalformedCase{"truecolour.png", false, COLOUR.c_str()},
+        MalformedCase{"interlaced.png", false, INTERLACE.c_str()},
+        MalformedCase{"compression1.png", false, COMPRESSION.c_str()},
+        MalformedCase{"filter_method1.png", false, FILTER_METHOD.c_str()},
+        MalformedCase{"zero_width.png", false, ""},
+        MalformedCase{"huge_dimensions.png", false, ""},
+        MalformedCase{"palette257.png", true,
+                      "[ImagePNG] Palette too large. Only 256 or less colors supported\n"
+                      "[ImagePNG] Error reading palette chunk\n"},
+        MalformedCase{"palette_size.png", true,
+                      "[ImagePNG] Bad palette chunk size\n[ImagePNG] Error reading palette chunk\n"},
+        MalformedCase{"palette_crc.png", true,
+                      "[ImagePNG] Palette CRC check failed!\n[ImagePNG] Error reading palette chunk\n"},
+        MalformedCase{"duplicate_palette.png", true, "[ImagePNG] Duplicate palette chunk\n"},
+        MalformedCase{"duplicate_trns.png", true, "[ImagePNG] Duplicate transparency chunk\n"},
+        MalformedCase{"trns_empty.png", true,
+                      "[ImagePNG] Bad transparency chunk size\n[ImagePNG] Error reading transparency chunk\n"},
+        MalformedCase{"idat_corrupt.png", true, "Image data CRC check failed!\n"},
+        MalformedCase{"filter5.png", true, "Filter type 5 unsupported!\nFilter type 5 unsupported!\n"
+                                           "Filter type 5 unsupported!\n"},
+        MalformedCase{"no_iend.png", true, "[ImagePNG] Error reading chunk header\n"},
+        MalformedCase{"truncated_idat.png", true, "[ImagePNG] Error reading chunk header\n"},
+        MalformedCase{"huge_chunk_length.png", true, "[ImagePNG] Error skipping chunk\n"},
+        MalformedCase{"too_much_data.png", true, ""}),
+    [](const testing::TestParamInfo<MalformedCase>& info) {
+        std::string name = info.param.file;
+        name = name.substr(0, name.find('.'));
+        return name;
+    });
+
+TEST(ImagePNGTest, RefusedPaletteLeavesImageWithoutPalette)
+{
+    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/palette257.png"));
+    ASSERT_NE(decoded.image, nullptr);
+    EXPECT_EQ(decoded.image->palette, nullptr);
+    EXPECT_EQ(decoded.image->paletteCount, 0);
+}
+
+TEST(ImagePNGTest, DuplicatesKeepTheFirstTable)
+{
+    Decoded palette = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/duplicate_palette.png"));
+    ASSERT_NE(palette.image, nullptr);
+    EXPECT_EQ(palette.image->paletteCount, 4);
+    // The image data after the passed-over chunk is still found.
+    EXPECT_EQ(palette.image->pixels[2 * 4 + 3], (3 + 2) % 4);
+    Decoded trns = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/duplicate_trns.png"));
+    ASSERT_NE(trns.image, nullptr);
+    EXPECT_EQ(trns.image->transparencyCount, 1);
+}
+
+TEST(ImagePNGTest, UnsupportedFilterKeepsTheDecompressedBytes)
+{
+    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/filter5.png"));
+    ASSERT_NE(decoded.image, nullptr);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(decoded.image->pixels[y * 4 + x], (x + y) % 4);
+}
+
+TEST(ImagePNGTest, SurplusImageDataIsDropped)
+{
+    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/too_much_data.png"));
+    ASSERT_NE(decoded.image, nullptr);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(decoded.image->pixels[y * 4 + x], (x + y) % 4);
+}
+
+TEST(ImagePNGTest, EveryTruncationFailsCleanly)
+{
+    std::vector<uint8_t> png = withTextChunk(
+        PalettePngWriter::encode(20, 10, noisyIndices(20, 10, 5, 3), paletteOf(5, true)));
+    // Up to the IEND header: its CRC is never read, so cuts inside it go unnoticed.
+    for (size_t length = 0; length < png.size() - 4; ++length) {
+        std::vector<uint8_t> cut(png.begin(), png.begin() + length);
+        Decoded decoded = decodeOurs(cut);
+        // Before the image data ends no image may look complete without a message.
+        if (decoded.image != nullptr) {
+            EXPECT_NE(decoded.output, "") << "length " << length;
+        }
+    }
+}
+
+TEST(ImagePNGTest, ZeroByteCopyIsReportedForAnInflateCallThatYieldsOnlyAFilterByte)
+{
+    // A 1 x 3 image whose IDAT chunks are one byte each: some inflate calls produce
+    // exactly one filter byte and nothing else.
+    PalettePngWriter::Options options;
+    options.compressionLevel = 0;
+    Decoded decoded =
+        decodeOurs(resplitIdat(PalettePngWriter::encode(1, 3, {0, 1, 0}, paletteOf(3, false), options), 1));
+    ASSERT_NE(decoded.image, nullptr) << decoded.output;
+    EXPECT_NE(decoded.output.find("Trying to write 0 bytes <..\\..\\..\\src\\core\\lcdui\\2d\\Base2DImage> ["),
+              std::string::npos)
+        << decoded.output;
+    EXPECT_EQ(decoded.image->pixels[1], 1);
+}
+
+TEST(ImagePNGTest, StreamNotOpenIsRefused)
+{
+    ImagePNG decoder;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(decoder.decode(nullptr), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[ImagePNG] Resource hasn't been opened\n");
+}
+
+TEST(ImagePNGTest, PaethPicksTheNearestNeighbour)
+{
+    EXPECT_EQ(ImagePNG::paeth(10, 20, 15), 15);
+    EXPECT_EQ(ImagePNG::paeth(10, 20, 10), 20); // p = 20: b exactly
+    EXPECT_EQ(ImagePNG::paeth(30, 20, 10), 30); // p = 40: pa 10, pb 20, pc 30
+    EXPECT_EQ(ImagePNG::paeth(0, 0, 0), 0);
+    EXPECT_EQ(ImagePNG::paeth(255, 0, 255), 0);
+}
+
+TEST(ImagePNGTest, UnfilterRebuildsEachRowFromTheOneAbove)
+{
+    // Row 0 Sub, row 1 Up, row 2 Average, row 3 Paeth; values wrap modulo 256.
+    uint8_t pixels[] = {
+        10, 5, 250, //
+        1, 2, 3,    //
+        4, 4, 4,    //
+        1, 1, 1,    //
+    };
+    uint16_t filters[] = {1, 2, 3, 4};
+    ImagePNG::unfilter(pixels, 3, 4, filters);
+    const uint8_t expected[] = {
+        10, 15, 9,               // 10, 10+5, (15+250) & 255
+        11, 17, 12,              // up
+        9, 17, 18,               // (0+11)/2+4, (9+17)/2+4, (17+12)/2+4
+        uint8_t(9 + 1), 18, 19, // paeth(0,9,0)=9; paeth(10,17,9)=17; paeth(18,18,17)=18
+    };
+    EXPECT_EQ(0, std::memcmp(pixels, expected, sizeof expected));
+}
