@@ -3,6 +3,8 @@
 void runPackList(const Arguments& arguments);
 void runPackText(const Arguments& arguments);
 void runPngInfo(const Arguments& arguments);
+void runStoreDump(const Arguments& arguments);
+void runStoreDecode(const Arguments& arguments);
 
 const std::vector<Subcommand>& subcommands()
 {
@@ -10,6 +12,8 @@ const std::vector<Subcommand>& subcommands()
         { "pack list", "pack list FILE", runPackList },
         { "pack text", "pack text FILE ID", runPackText },
         { "png info", "png info FILE", runPngInfo },
+        { "store dump", "store dump FILE [--data-dir DIR]", runStoreDump },
+        { "store decode", "store decode FILE [--data-dir DIR]", runStoreDecode },
     };
     return table;
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/io/FileSystem.h"
+#include "core/runtime/Array.h"
+
+#include <cstdint>
+
+// The five settings the sound and vibration services consult on every request.
+// Kept as record kind 1 of "GAME_STORE": kind, in-use marker, soundOn, volume,
+// musicOn, askSoundAtStart, vibrationOn.
+class Settings {
+public:
+    static constexpr int32_t RECORD_KIND = 1;
+    static constexpr int32_t RECORD_BYTES = 7;
+    static constexpr int32_t MAX_VOLUME = 100;
+    static constexpr int32_t STOP_SOUND_ID = 254;
+    static constexpr int32_t TITLE_MUSIC_ID = 0;
+
+    bool soundOn = true;
+    bool musicOn = true;          // counts only while soundOn
+    bool askSoundAtStart = true;
+    uint8_t volume = 70;          // percent
+    bool vibrationOn = true;
+
+    // Reads the stored record over the current values. False when there is none
+    // (the values stay); the caller applies the volume after a true result.
+    bool loadSettings(FileSystem* fileSystem = nullptr);
+    bool saveSettings(FileSystem* fileSystem = nullptr) const;
+
+    ByteArray toRecord() const;
+    // A flag counts as set only when its byte is exactly 1; a volume above 100 is
+    // taken as 100. False, changing nothing, for a record shorter than 7 bytes.
+    bool fromRecord(const ByteArray& record);
+
+    // The stop request always plays; the title music needs sound and music on;
+    // everything else needs sound on.
+    bool canPlay(int32_t soundId) const;
+};
+
+// The settings of the process, read by the sound and vibration services.
+Settings& processSettings();

@@ -1,0 +1,154 @@
+#include "JsonWriter.h"
+#include "StoreDecoders.h"
+#include "StoreFile.h"
+#include "Subcommands.h"
+#include "ToolError.h"
+
+#include "core/io/ByteArrayInputStream.h"
+#include "core/io/GameSetup.h"
+#include "core/io/GameStore.h"
+#include "core/io/Profile.h"
+#include "core/io/Settings.h"
+
+namespace {
+
+void decodeSettings(const StoreFile& file, JsonWriter& json)
+{
+    // The first non-empty record of kind 1, as the game looks it up.
+    ByteArray record;
+    for (int32_t i = 0; i < file.store->getNumRecords(); ++i) {
+        ByteArray candidate = file.store->recordAt(i);
+        if (candidate.length > 0 && candidate[0] == Settings::RECORD_KIND) {
+            record = candidate;
+            break;
+        }
+    }
+    if (!record.data)
+        throw ToolError(file.path + " holds no settings record");
+    if (record.length < 2 || record[1] != 1)
+        throw ToolError(file.path + ": the settings record is marked as not in use");
+    Settings settings;
+    if (!settings.fromRecord(record))
+        throw ToolError(file.path + ": the settings record has " + std::to_string(record.length)
+                        + " bytes, not " + std::to_string(Settings::RECORD_BYTES));
+    json.key("fields")
+        .beginObject()
+        .key("soundOn")
+        .value(settings.soundOn)
+        .key("volume")
+        .value(int64_t(settings.volume))
+        .key("musicOn")
+        .value(settings.musicOn)
+        .key("askSoundAtStart")
+        .value(settings.askSoundAtStart)
+        .key("vibrationOn")
+        .value(settings.vibrationOn)
+        .endObject();
+}
+
+void decodeProfile(const StoreFile& file, JsonWriter& json)
+{
+    ByteArray record = recordOne(file);
+    ByteArrayInputStream source(record);
+    DataInputStream in(&source);
+    Profile profile;
+    if (!profile.read(in))
+        throw ToolError(file.path + ": record 1 is not a valid profile (truncated or avatar out of range)");
+    // The hand-start chips follow when present; the game itself never reads them back.
+    int32_t handStartChips = in.readInt();
+    bool hasHandStartChips = !in.truncated();
+    json.key("fields")
+        .beginObject()
+        .key("avatar")
+        .value(int64_t(profile.avatar))
+        .key("flagA")
+        .value(profile.flagA)
+        .key("flagB")
+        .value(profile.flagB)
+        .key("setupName")
+        .value(utf8Of(profile.setupName))
+        .key("bankroll")
+        .value(int64_t(profile.bankroll))
+        .key("secondBankroll")
+        .value(int64_t(profile.tourneyBankroll))
+        .key("names")
+        .beginArray();
+    for (const String& name : profile.names)
+        json.value(utf8Of(name));
+    json.endArray().key("counter").value(int64_t(profile.counter)).key("playerName").value(utf8Of(profile.playerName));
+    json.key("handStartChips");
+    if (hasHandStartChips)
+        json.value(int64_t(handStartChips));
+    else
+        json.null();
+    json.endObject();
+}
+
+void decodeSetup(const StoreFile& file, JsonWriter& json)
+{
+    ByteArray record = recordOne(file);
+    ByteArrayInputStream source(record);
+    DataInputStream in(&source);
+    GameSetup setup;
+    if (!setup.read(in))
+        throw ToolError(file.path + ": record 1 is not a valid game setup (truncated or a value out of range)");
+    json.key("fields")
+        .beginObject()
+        .key("mode")
+        .value(setup.mode)
+        .key("gameType")
+        .value(int64_t(setup.gameType))
+        .key("stakeLevel")
+        .value(int64_t(setup.stakeLevel))
+        .key("playerName")
+        .value(utf8Of(setup.playerName))
+        .key("avatar")
+        .value(int64_t(setup.avatar))
+        .key("tournamentSize")
+        .value(int64_t(setup.tournamentSize))
+        .endObject();
+}
+
+struct Decoder {
+    const char* storeName;
+    const char* kind;
+    void (*decode)(const StoreFile&, JsonWriter&);
+};
+
+const Decoder DECODERS[] = {
+    { GameStore::STORE_NAME, "settings", decodeSettings },
+    { Profile::STORE_NAME, "profile", decodeProfile },
+    { GameSetup::STORE_NAME, "setup", decodeSetup },
+    { "KMRB2Game", "game", decodeGame },
+    { "KMRB2Tourney", "tourney", decodeTourney },
+};
+
+} // namespace
+
+ByteArray recordOne(const StoreFile& file)
+{
+    ByteArray record = file.store->getRecord(1);
+    if (!record.data)
+        throw ToolError(file.path + " has no record 1");
+    return record;
+}
+
+// kmtool store decode FILE [--data-dir DIR]: the content of a known store, chosen by
+// its file name, field by field. Read-only.
+void runStoreDecode(const Arguments& arguments)
+{
+    StoreFile file = readStoreFile(arguments);
+    for (const Decoder& decoder : DECODERS) {
+        if (file.storeName != decoder.storeName)
+            continue;
+        JsonWriter json;
+        json.beginObject().key("store").value(file.storeName).key("kind").value(decoder.kind);
+        decoder.decode(file, json);
+        json.endObject();
+        json.print();
+        return;
+    }
+    throw ToolError("unknown store '" + file.storeName
+                    + "': expected GAME_STORE, KMRB2Options, KMRB2GameInit, KMRB2Game or KMRB2Tourney"
+                      " followed by _DATA.dat");
+}
