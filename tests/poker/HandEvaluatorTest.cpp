@@ -1,0 +1,209 @@
+#include "poker/HandEvaluator.h"
+
+#include "EvaluatorHelpers.h"
+#include "ReferenceEvaluator.h"
+#include "poker/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<int> randomCards(RandomSource& random, int n)
+{
+    std::vector<int> deck;
+    for (int card = 0; card < 52; ++card)
+        deck.push_back(card);
+    for (int i = 0; i < n; ++i)
+        std::swap(deck[i], deck[i + random.nextInt(52 - i)]);
+    deck.resize(n);
+    return deck;
+}
+
+} // namespace
+
+TEST(HandEvaluatorTest, AllFiveCardHandsGiveThePublishedCategoryCounts)
+{
+    long long counts[10] = {};
+    int hand[5];
+    HandAnalysis analysis;
+    for (hand[0] = 0; hand[0] < 52; ++hand[0])
+        for (hand[1] = hand[0] + 1; hand[1] < 52; ++hand[1])
+            for (hand[2] = hand[1] + 1; hand[2] < 52; ++hand[2])
+                for (hand[3] = hand[2] + 1; hand[3] < 52; ++hand[3])
+                    for (hand[4] = hand[3] + 1; hand[4] < 52; ++hand[4]) {
+                        HandEvaluator::analyse(hand, 5, nullptr, analysis);
+                        ++counts[analysis.category()];
+                    }
+    const long long expected[10] = { 1302540, 1098240, 123552, 54912, 10200, 5108, 3744, 624, 36, 4 };
+    for (int category = 0; category < 10; ++category)
+        EXPECT_EQ(counts[category], expected[category]) << "category " << category;
+}
+
+TEST(HandEvaluatorTest, RandomSevenCardHandsAgreeWithTheReference)
+{
+    RandomSource random(11);
+    SevenCards seven;
+    for (int i = 0; i < 30000; ++i) {
+        std::vector<int> list = randomCards(random, 7);
+        seven.set(list);
+        ReferenceHand expected = referenceBest(list);
+        ASSERT_EQ(seven.player.category, expected.category) << i;
+        for (int k = 0; k < 5; ++k)
+            ASSERT_EQ(seven.player.kickers[k], expected.kickers[k]) << i << " kicker " << k;
+    }
+}
+
+TEST(HandEvaluatorTest, BoardThenHoleEqualsAllSevenAtOnce)
+{
+    RandomSource random(12);
+    SevenCards seven;
+    HandAnalysis once;
+    for (int i = 0; i < 20000; ++i) {
+        std::vector<int> list = randomCards(random, 7);
+        seven.set(list);
+        HandEvaluator::analyse(list.data(), 7, nullptr, once);
+        const HandAnalysis& incremental = seven.player.analysis;
+        for (int word : { 0, 1, 2, 3, 5, 6, 7, 8, 9, 12, 13 })
+            ASSERT_EQ(incremental.words[word], once.words[word]) << "word " << word;
+        ASSERT_EQ(incremental.words[4] & 0x3FFF, once.words[4] & 0x3FFF);
+    }
+}
+
+TEST(HandEvaluatorTest, FastPathMatchesTheTwoLiteralPassesWordForWord)
+{
+    RandomSource random(14);
+    Player fast(nullptr, 0);
+    Player literal(nullptr, 1);
+    Board board;
+    for (int i = 0; i < 60000; ++i) {
+        std::vector<int> list = randomCards(random, 7);
+        int boardCount = std::min(5, i % 7); // 0..5 board cards, some empty slots
+        board.clear();
+        for (int b = 0; b < boardCount; ++b)
+            board.add(list[2 + b]);
+        for (Player* p : { &fast, &literal }) {
+            p->hole.reset();
+            p->hole.add(list[0]);
+            p->hole.add(list[1]);
+        }
+        HandEvaluator::evaluatePlayer(fast, board);
+        HandEvaluator::evaluateInTwoPasses(literal, board);
+        for (int word = 0; word < HandAnalysis::WORDS; ++word)
+            ASSERT_EQ(fast.analysis.words[word], literal.analysis.words[word]) << "hand " << i << " word " << word;
+    }
+}
+
+TEST(HandEvaluatorTest, WheelIsFiveHighAndLosesToSixHigh)
+{
+    SevenCards wheel("AS 2D 3C 4H 5S 9D JC");
+    EXPECT_EQ(wheel.player.category, STRAIGHT);
+    EXPECT_EQ(wheel.kickers(), std::vector<int>({ 5, 4, 3, 2, 1 }));
+    SevenCards six("6S 2D 3C 4H 5S 9D JC");
+    EXPECT_EQ(six.player.category, STRAIGHT);
+    EXPECT_GT(six.player.analysis.handValue(), wheel.player.analysis.handValue());
+}
+
+TEST(HandEvaluatorTest, ThreePairsAndTwoTripsPickTheRightKickers)
+{
+    SevenCards threePairs("AS AD KC KH QS QD 5C");
+    EXPECT_EQ(threePairs.player.category, TWO_PAIR);
+    EXPECT_EQ(threePairs.kickers(), std::vector<int>({ 14, 14, 13, 13, 12 }));
+    SevenCards twoTrips("7S 7D 7C 5H 5S 5D AC");
+    EXPECT_EQ(twoTrips.player.category, FULL_HOUSE);
+    EXPECT_EQ(twoTrips.kickers(), std::vector<int>({ 7, 7, 7, 5, 5 }));
+    SevenCards quadsOverTrips("9S 9D 9C 9H KS KD KC");
+    EXPECT_EQ(quadsOverTrips.player.category, FOUR_OF_A_KIND);
+    EXPECT_EQ(quadsOverTrips.kickers(), std::vector<int>({ 9, 9, 9, 9, 13 }));
+}
+
+TEST(HandEvaluatorTest, StraightFlushBeatsTheFlushAndTheHigherStraight)
+{
+    SevenCards lowFlushStraight("5H 6H 7H 8H 9H TS 2C");
+    EXPECT_EQ(lowFlushStraight.player.category, STRAIGHT_FLUSH);
+    EXPECT_EQ(lowFlushStraight.kickers(), std::vector<int>({ 9, 8, 7, 6, 5 }));
+    // A lower straight flush counts even with a higher plain straight beside it.
+    SevenCards under("4H 5H 6H 7H 8H 9S TS");
+    EXPECT_EQ(under.player.category, STRAIGHT_FLUSH);
+    EXPECT_EQ(under.player.kickers[0], 8);
+    SevenCards steelWheel("AD 2D 3D 4D 5D KD QS");
+    EXPECT_EQ(steelWheel.player.category, STRAIGHT_FLUSH);
+    EXPECT_EQ(steelWheel.kickers(), std::vector<int>({ 5, 4, 3, 2, 1 }));
+}
+
+TEST(HandEvaluatorTest, HoleCardsAloneGiveAtMostAPair)
+{
+    for (int a = 0; a < 52; ++a) {
+        for (int b = a + 1; b < 52; ++b) {
+            SevenCards hole;
+            hole.set({ a, b });
+            ASSERT_LE(hole.player.category, ONE_PAIR);
+            if (a % 13 == b % 13) {
+                ASSERT_EQ(hole.player.kickers[0], a % 13 + 2);
+            }
+        }
+    }
+}
+
+TEST(HandEvaluatorTest, WindowScanCountsDrawsWithoutDoubleCounting)
+{
+    // Ranks 5 6 7 8 and K: values 5..8 are bits 4..7, K is bit 12. Windows from the
+    // top: k = 5 holds 6 7 8 (three of the lower four), k = 4 holds 5..8 (four of
+    // five), k = 3 holds 5..8 again (four of five, top two present, so the next
+    // windows are skipped until one lacks both top ranks).
+    uint32_t map;
+    int counts;
+    int straightK;
+    int32_t mask = 0xF0 | 1 << 12;
+    HandEvaluator::scanWindows(mask, map, counts, straightK);
+    EXPECT_EQ(straightK, -1);
+    EXPECT_EQ(counts, 2 | 1 << 4);
+    EXPECT_EQ(map, uint32_t(1 << 15 | 2 << 12 | 2 << 9));
+
+    // 9 T J Q K: a complete window at k = 8 (bits 8..12).
+    HandEvaluator::scanWindows(0x1F << 8, map, counts, straightK);
+    EXPECT_EQ(straightK, 8);
+    EXPECT_EQ(map & (7u << 24), 4u << 24);
+}
+
+TEST(HandEvaluatorTest, AnalysisWordsCarryCountsFlagsAndDraws)
+{
+    SevenCards hand("8D KC 5H 6H 7S");
+    const HandAnalysis& h = hand.player.analysis;
+    EXPECT_EQ(h.count(HandAnalysis::ONCE), 5);
+    EXPECT_EQ(h.highest(HandAnalysis::ONCE), 13);
+    EXPECT_EQ(h.count(HandAnalysis::SUIT + 2), 2); // two hearts
+    EXPECT_EQ(h.words[HandAnalysis::MADE], 0);
+    EXPECT_EQ(h.words[HandAnalysis::FEATURES], 7 | 8);
+    // The board 5 6 7 alone has three three-of-five windows; the hole cards' scan
+    // (two four-of-five, one three) is or-ed over the board's counts in word 4.
+    EXPECT_EQ(hand.player.boardAnalysis.words[0], 0); // evaluatePlayer keeps only the result
+    EXPECT_EQ(h.fourCount(), 2);
+    EXPECT_EQ(h.threeCount(), 3);
+    EXPECT_EQ(h.words[HandAnalysis::WINDOWS], 1 << 15 | 2 << 12 | 2 << 9);
+
+    SevenCards paired("9S 9H 2C 3D 4C JC QC");
+    const HandAnalysis& p = paired.player.analysis;
+    EXPECT_EQ(p.words[HandAnalysis::MADE], HandAnalysis::MADE_PAIR);
+    EXPECT_EQ(p.words[HandAnalysis::FEATURES] & (16 | 32 | 64), 16 | 32 | 64); // clubs x4, a pair
+    EXPECT_EQ(p.count(HandAnalysis::SUIT + 0), 4);
+    EXPECT_EQ(p.words[13], 0);
+}
+
+TEST(HandEvaluatorTest, BestFiveMarksTheCardsThatMakeTheHand)
+{
+    SevenCards flush("AH 2C KH 9H 3H 7H 8S");
+    int positions[5];
+    uint8_t used[7];
+    HandEvaluator::bestFive(flush.player, flush.board, positions, used);
+    // A K 9 7 3 of hearts: hole 0, then board slots 0, 1, 3, 2 (list positions 2, 3, 5, 4).
+    EXPECT_EQ(std::vector<int>(positions, positions + 5), std::vector<int>({ 4, 5, 3, 2, 0 }));
+    EXPECT_EQ(std::vector<int>(used, used + 7), std::vector<int>({ 1, 0, 1, 1, 1, 1, 0 }));
+
+    SevenCards wheel("AS 2D 3C 4H 5S 9D JC");
+    HandEvaluator::bestFive(wheel.player, wheel.board, positions, used);
+    // Kicker 1 (the low ace) is looked up as 14.
+    EXPECT_EQ(positions[0], 0);
+    EXPECT_EQ(std::vector<int>(used, used + 7), std::vector<int>({ 1, 1, 1, 1, 1, 0, 0 }));
+}
