@@ -1,0 +1,93 @@
+#include "poker/Board.h"
+#include "poker/HandEvaluator.h"
+#include "poker/Player.h"
+#include "poker/PokerTable.h"
+#include "poker/RandomSource.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+struct SevenCardHand {
+    Board board;
+    int8_t hole[2];
+};
+
+std::vector<SevenCardHand> randomHands(int n)
+{
+    RandomSource random(31337);
+    std::vector<SevenCardHand> hands(n);
+    for (SevenCardHand& hand : hands) {
+        int deck[52];
+        for (int card = 0; card < 52; ++card)
+            deck[card] = card;
+        for (int i = 0; i < 7; ++i) {
+            int j = i + random.nextInt(52 - i);
+            int swap = deck[i];
+            deck[i] = deck[j];
+            deck[j] = swap;
+        }
+        hand.hole[0] = int8_t(deck[0]);
+        hand.hole[1] = int8_t(deck[1]);
+        for (int i = 2; i < 7; ++i)
+            hand.board.add(deck[i]);
+    }
+    return hands;
+}
+
+// Board first, then the hole cards on top: what every showdown and decision does.
+void BM_EvaluatePlayer(benchmark::State& state)
+{
+    std::vector<SevenCardHand> hands = randomHands(1 << 16);
+    Player player(nullptr, 0);
+    size_t i = 0;
+    int64_t sum = 0;
+    for (auto _ : state) {
+        const SevenCardHand& hand = hands[i++ & 0xFFFF];
+        player.hole.cards[0] = hand.hole[0];
+        player.hole.cards[1] = hand.hole[1];
+        HandEvaluator::evaluatePlayer(player, hand.board);
+        sum += player.analysis.handValue();
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluatePlayer);
+
+// One whole six-handed hand where everybody calls down: deal, four betting rounds,
+// run-out, showdown of six, payment.
+void BM_WholeHandCallingStation(benchmark::State& state)
+{
+    RandomSource::shared().setSeed(5);
+    PokerTable table;
+    table.resetGame();
+    table.setFixedBlinds(5, 10);
+    for (int seat = 0; seat < 6; ++seat)
+        table.sit(seat, "P", Player::COMPUTER, 1000);
+    for (auto _ : state) {
+        for (;;) {
+            if (table.handOver) {
+                table.handOver = false;
+                continue;
+            }
+            if (table.awaitingAction) {
+                table.act(table.toCall(table.toAct));
+                continue;
+            }
+            bool settling = table.state == PokerTable::STATE_SETTLE;
+            table.step();
+            if (settling)
+                break;
+        }
+        for (int seat = 0; seat < 6; ++seat) {
+            if (!table.player(seat).seated || table.player(seat).chips < 100)
+                table.sit(seat, "P", Player::COMPUTER, 1000);
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WholeHandCallingStation);
+
+} // namespace

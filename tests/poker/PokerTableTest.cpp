@@ -1,0 +1,459 @@
+#include "poker/PokerTable.h"
+
+#include "EvaluatorHelpers.h"
+#include "ReferenceEvaluator.h"
+#include "TableHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+std::vector<int> randomCards(RandomSource& random, int n)
+{
+    std::vector<int> deck;
+    for (int card = 0; card < 52; ++card)
+        deck.push_back(card);
+    for (int i = 0; i < n; ++i)
+        std::swap(deck[i], deck[i + random.nextInt(52 - i)]);
+    deck.resize(n);
+    return deck;
+}
+
+} // namespace
+
+TEST(PokerTableTest, CompareAgreesWithTheReferenceOnRandomShowdowns)
+{
+    PokerTable table;
+    table.sit(0, "A", 2, 100);
+    table.sit(1, "B", 2, 100);
+    RandomSource random(13);
+    for (int i = 0; i < 20000; ++i) {
+        std::vector<int> list = randomCards(random, 9);
+        table.board->clear();
+        for (int b = 4; b < 9; ++b)
+            table.board->add(list[b]);
+        for (int seat = 0; seat < 2; ++seat) {
+            table.player(seat).hole.reset();
+            table.player(seat).hole.add(list[2 * seat]);
+            table.player(seat).hole.add(list[2 * seat + 1]);
+        }
+        std::vector<int> a = { list[0], list[1], list[4], list[5], list[6], list[7], list[8] };
+        std::vector<int> b = { list[2], list[3], list[4], list[5], list[6], list[7], list[8] };
+        ReferenceHand ha = referenceBest(a);
+        ReferenceHand hb = referenceBest(b);
+        int expected = ha == hb ? -1 : (hb < ha ? 0 : 1);
+        ASSERT_EQ(table.compare(0, 1), expected) << i;
+        ASSERT_EQ(table.compare(1, 0), expected) << i;
+    }
+}
+
+TEST(PokerTableTest, RoyalFlushTiesOnlyWithARoyalFlush)
+{
+    PokerTable table;
+    table.sit(0, "A", 2, 100);
+    table.sit(1, "B", 2, 100);
+    for (int card : cards("TS JS QS KS AS"))
+        table.board->add(card);
+    auto deal = [&](int seat, const char* text) {
+        table.player(seat).hole.reset();
+        for (int card : cards(text))
+            table.player(seat).hole.add(card);
+    };
+    deal(0, "2C 3D");
+    deal(1, "9S 4H");
+    EXPECT_EQ(table.compare(0, 1), -1); // the board plays for both
+    EXPECT_EQ(table.player(0).category, ROYAL_FLUSH);
+
+    table.board->clear();
+    for (int card : cards("TS JS QS 2D 7C"))
+        table.board->add(card);
+    deal(0, "KS AS");
+    deal(1, "KS 9S");
+    EXPECT_EQ(table.compare(0, 1), 0);
+    EXPECT_EQ(table.player(0).category, ROYAL_FLUSH);
+    EXPECT_EQ(table.player(1).category, STRAIGHT_FLUSH);
+}
+
+TEST(PokerTableTest, HeadsUpDealerPostsSmallActsFirstPreflopAndLastAfter)
+{
+    ScriptedTable t({ 1000, 1000 }, /*bigBlindBefore=*/0);
+    t.startHand();
+    EXPECT_EQ(t.table.bigBlindSeat, 1);
+    EXPECT_EQ(t.table.smallBlindSeat, 0);
+    EXPECT_EQ(t.table.dealer, 0);
+    EXPECT_EQ(t.table.player(0).roundBet, 5);
+    EXPECT_EQ(t.table.player(1).roundBet, 10);
+    EXPECT_EQ(t.table.player(1).lastAction, ACTION_BLIND);
+    t.act(0, 5); // the dealer completes
+    t.run();
+    // Big blind option: check or raise, never "bet".
+    EXPECT_EQ(t.table.toAct, 1);
+    EXPECT_EQ(t.table.player(1).actions, actionBit(ACTION_CHECK) | actionBit(ACTION_RAISE));
+    t.act(1, 0);
+    t.run();
+    EXPECT_EQ(t.table.board->count, 3);
+    EXPECT_EQ(t.table.toAct, 1); // the big blind acts first after the flop
+    EXPECT_EQ(t.table.pots[0], 20);
+    // The next hand moves the button: seat 1 deals and posts the small blind.
+    t.act(1, -1);
+    t.finish();
+    EXPECT_EQ(t.chips(0) + t.chips(1), 2000);
+    t.startHand();
+    EXPECT_EQ(t.table.dealer, 1);
+    EXPECT_EQ(t.table.bigBlindSeat, 0);
+}
+
+TEST(PokerTableTest, BigBlindOptionEndsWithACheckOrReopensWithARaise)
+{
+    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    ASSERT_EQ(t.table.dealer, 0);
+    ASSERT_EQ(t.table.smallBlindSeat, 1);
+    ASSERT_EQ(t.table.bigBlindSeat, 2);
+    t.act(0, 10);
+    t.act(1, 5);
+    t.run();
+    ASSERT_EQ(t.table.toAct, 2);
+    EXPECT_EQ(t.table.player(2).actions, actionBit(ACTION_CHECK) | actionBit(ACTION_RAISE));
+    t.act(2, 10); // raise to 20
+    EXPECT_EQ(t.table.player(2).lastAction, ACTION_RAISE);
+    t.act(0, 10);
+    t.act(1, 10);
+    t.run();
+    EXPECT_EQ(t.table.state, PokerTable::STATE_FLOP_BETTING);
+    EXPECT_EQ(t.table.pots[0], 60);
+    EXPECT_EQ(t.table.toAct, 1); // first with chips left of the dealer
+}
+
+TEST(PokerTableTest, ShortAllInRaiseKeepsTheMinimumRaise)
+{
+    ScriptedTable t({ 1000, 1000, 1000, 40 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    // Dealer 0, blinds 1 and 2, seat 3 first.
+    t.act(3, -1);
+    t.act(0, 30); // raise to 30: increment 20
+    EXPECT_EQ(t.table.minRaise, 20);
+    t.act(1, -1);
+    t.act(2, 20); // call 30
+    EXPECT_EQ(t.table.player(2).lastAction, ACTION_CALL);
+    t.act(2, -1); // folds to nothing on the flop
+    t.finish();
+    // Next hand: dealer 1, blinds 2 and 3 (3 holds 40), first to act seat 0.
+    t.startHand();
+    ASSERT_EQ(t.table.bigBlindSeat, 3);
+    t.act(0, 30); // raise to 30
+    t.act(1, 30); // call
+    t.act(2, -1);
+    // Seat 3: all-in for 40 total is an increment of 10, below the minimum of 20.
+    t.act(3, 30);
+    EXPECT_EQ(t.table.player(3).lastAction, ACTION_ALL_IN);
+    EXPECT_EQ(t.table.currentBet, 40);
+    EXPECT_EQ(t.table.minRaise, 20);
+    // Re-raising to 50 adds only 10 over 40: refused; to 60 is enough.
+    t.run();
+    ASSERT_EQ(t.table.toAct, 0);
+    EXPECT_EQ(t.table.act(20), 0);
+    EXPECT_EQ(t.table.currentBet, 40);
+    EXPECT_EQ(t.table.act(30), 1);
+    EXPECT_EQ(t.table.currentBet, 60);
+}
+
+TEST(PokerTableTest, DeadSmallBlindAfterTheBigBlindBusts)
+{
+    ScriptedTable t({ 1000, 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    ASSERT_EQ(t.table.bigBlindSeat, 2);
+    t.act(3, -1);
+    t.act(0, -1);
+    t.act(1, -1);
+    t.finish();
+    // Seat 2, last hand's big blind, loses everything between hands.
+    t.table.player(2).chips = 0;
+    t.table.removeBusted();
+    t.startHand();
+    EXPECT_EQ(t.table.bigBlindSeat, 3);
+    EXPECT_EQ(t.table.smallBlindSeat, -1);
+    EXPECT_EQ(t.table.dealer, 1); // the seat before the big blind
+    EXPECT_EQ(t.table.player(1).roundBet, 0);
+    // Everybody folds to the unopposed big blind: the whole bet comes back and he
+    // takes the empty main pot.
+    t.act(0, -1);
+    t.act(1, -1);
+    t.run();
+    ASSERT_TRUE(t.table.handOver);
+    EXPECT_EQ(t.table.pots[0], 0);
+    EXPECT_EQ(t.table.potWinnerCount[0], 1);
+    EXPECT_TRUE(t.table.player(3).wonPot);
+    t.finish();
+    EXPECT_EQ(t.chips(3), 1000);
+}
+
+TEST(PokerTableTest, EverybodyFoldsAndTheUncalledRaiseComesBack)
+{
+    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    t.act(0, 30);
+    t.act(1, -1);
+    t.act(2, -1);
+    t.run();
+    EXPECT_EQ(t.table.state, PokerTable::STATE_SETTLE); // no flop dealt
+    EXPECT_EQ(t.table.board->count, 0);
+    EXPECT_EQ(t.table.pots[0], 25); // 5 + 10 + the called 10 of the raise
+    t.finish();
+    EXPECT_EQ(t.chips(0), 1015);
+    EXPECT_EQ(t.chips(1), 995);
+    EXPECT_EQ(t.chips(2), 990);
+}
+
+TEST(PokerTableTest, BlindsPuttingEveryoneAllInRunTheBoardOut)
+{
+    ScriptedTable t({ 3, 10 }, /*bigBlindBefore=*/0);
+    t.startHand("KC AS KD AD 2C 7D 9H JS 4C");
+    // Heads-up: seat 0 deals and posts 3 of the 5 small blind, all-in.
+    EXPECT_EQ(t.table.player(0).lastAction, ACTION_ALL_IN);
+    EXPECT_EQ(t.table.player(1).lastAction, ACTION_BLIND);
+    for (int i = 0; i < 20 && !t.table.handOver; ++i) {
+        t.table.step();
+        ASSERT_FALSE(t.table.awaitingAction);
+    }
+    ASSERT_TRUE(t.table.handOver);
+    EXPECT_EQ(t.table.board->count, 5);
+    // 7 of the big blind were never matched and came back.
+    EXPECT_EQ(t.table.pots[0], 6);
+    t.finish();
+    EXPECT_EQ(t.chips(0), 6);
+    EXPECT_EQ(t.chips(1), 7);
+}
+
+TEST(PokerTableTest, ThreeAllInsBuildTheSidePots)
+{
+    // Seat 3 all-in for 50, seat 0 for 100, seat 1 (small blind) for 200, seat 2
+    // (big blind) calls 200. Best hands in that order: AA, KK, QQ, then nothing.
+    ScriptedTable t({ 100, 200, 1000, 50 }, /*bigBlindBefore=*/1);
+    // Deal order from seat 1: 1, 2, 3, 0, twice; then the board.
+    t.startHand("QS 8D AS KS QD 3S AD KD 2C 7D 9H JS 4C");
+    t.act(3, 50);
+    t.act(0, 100);
+    t.act(1, 195);
+    t.act(2, 190);
+    t.run();
+    ASSERT_TRUE(t.table.handOver);
+    EXPECT_EQ(t.table.pots[0], 200);
+    EXPECT_EQ(t.table.pots[1], 150);
+    EXPECT_EQ(t.table.pots[2], 200);
+    EXPECT_EQ(t.table.player(3).potLevel, 0);
+    EXPECT_EQ(t.table.player(0).potLevel, 1);
+    EXPECT_EQ(t.table.player(1).potLevel, 2);
+    t.finish();
+    EXPECT_EQ(t.chips(3), 200);
+    EXPECT_EQ(t.chips(0), 150);
+    EXPECT_EQ(t.chips(1), 200);
+    EXPECT_EQ(t.chips(2), 800);
+    EXPECT_EQ(t.table.countSeated(), 4);
+}
+
+TEST(PokerTableTest, OddChipOfASplitLeavesTheGame)
+{
+    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    // Seats 0 and 2 hold 4 5 each; the board gives both the same straight.
+    t.startHand("2C 4H 4C 2D 5S 5D 6D 7S 8H KC QD");
+    t.act(0, 10);
+    t.act(1, -1);
+    t.act(2, 0);
+    for (int street = 0; street < 3; ++street) {
+        t.act(2, 0);
+        t.act(0, 0);
+    }
+    t.run();
+    ASSERT_TRUE(t.table.handOver);
+    EXPECT_EQ(t.table.pots[0], 25);
+    EXPECT_EQ(t.table.potWinnerCount[0], 2);
+    EXPECT_EQ(t.table.player(0).winnings, 12);
+    EXPECT_EQ(t.table.player(2).winnings, 12);
+    EXPECT_EQ(t.table.oddChipsLost, 1);
+    t.finish();
+    EXPECT_EQ(t.chips(0) + t.chips(1) + t.chips(2), 2999);
+}
+
+TEST(PokerTableTest, TwoTieForTheSidePotWhileTheShortStackTakesTheMain)
+{
+    // Seat 3 (50 chips) makes a flush; seats 0 and 1 share a king-high straight.
+    ScriptedTable t({ 1000, 1000, 1000, 50 }, /*bigBlindBefore=*/1);
+    t.startHand("QS 2D AH QD KS 3S 2H KC 9H TS JC 4H 7H");
+    t.act(3, 50);
+    t.act(0, 100);
+    t.act(1, 95);
+    t.act(2, -1);
+    t.act(1, 0);
+    t.act(0, 0);
+    t.act(1, 0);
+    t.act(0, 0);
+    t.act(1, 0);
+    t.act(0, 0);
+    t.run();
+    ASSERT_TRUE(t.table.handOver);
+    // Main pot: 50 x 3 + the big blind's 10; side pot: 50 + 50.
+    EXPECT_EQ(t.table.pots[0], 160);
+    EXPECT_EQ(t.table.pots[1], 100);
+    EXPECT_EQ(t.table.potWinnerCount[1], 2);
+    t.finish();
+    EXPECT_EQ(t.chips(3), 160);
+    EXPECT_EQ(t.chips(0), 950);
+    EXPECT_EQ(t.chips(1), 950);
+    EXPECT_EQ(t.chips(2), 990);
+}
+
+TEST(PokerTableTest, RefusedActionsChangeNothing)
+{
+    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    EXPECT_EQ(t.table.act(0), 0); // nobody is to act yet
+    t.startHand();
+    EXPECT_EQ(t.table.act(10), 0); // hole cards not dealt, not waiting
+    t.run();
+    ASSERT_EQ(t.table.toAct, 0);
+    int8_t before = t.table.toAct;
+    for (int amount : { 1001, 5, 9, 11, 15, 19, 2147483647 })
+        EXPECT_EQ(t.table.act(amount), 0) << amount;
+    EXPECT_EQ(t.table.toAct, before);
+    EXPECT_EQ(t.table.currentBet, 10);
+    EXPECT_EQ(t.chips(0), 1000);
+    EXPECT_TRUE(t.table.awaitingAction);
+    t.table.toAct = -1;
+    EXPECT_EQ(t.table.act(10), 0);
+    t.table.toAct = 7;
+    EXPECT_EQ(t.table.act(10), 0);
+    t.table.toAct = 0;
+    EXPECT_EQ(t.table.act(-1), 1);
+    EXPECT_FALSE(t.table.player(0).inHand);
+    EXPECT_EQ(t.table.act(-1), 0); // no longer waiting
+    EXPECT_EQ(t.table.toCall(9), -1);
+    EXPECT_EQ(t.table.chips(-1), -1);
+    EXPECT_EQ(t.table.minRaiseTo(4), -1);
+}
+
+TEST(PokerTableTest, ActionMasksFollowWhatIsOwed)
+{
+    ScriptedTable t({ 1000, 1000, 25, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    t.run();
+    ASSERT_EQ(t.table.toAct, 3);
+    const int fold = actionBit(ACTION_FOLD), call = actionBit(ACTION_CALL), raise = actionBit(ACTION_RAISE);
+    const int allIn = actionBit(ACTION_ALL_IN);
+    EXPECT_EQ(t.table.player(3).actions, fold | call | raise);
+    t.act(3, 40); // raise to 40
+    t.act(0, -1);
+    t.run();
+    // Small blind (995 behind, owes 35) may raise; the big blind (15 behind) may only fold or go all-in.
+    EXPECT_EQ(t.table.player(1).actions, fold | call | raise);
+    EXPECT_EQ(t.table.player(2).actions, fold | allIn);
+    TableView view;
+    t.table.snapshot(view);
+    EXPECT_EQ(view.seats[2].actions[0], ACTION_FOLD);
+    EXPECT_EQ(view.seats[2].actions[1], ACTION_ALL_IN);
+    EXPECT_EQ(view.seats[2].actions[2], 0);
+    EXPECT_EQ(view.toAct, 1);
+    EXPECT_EQ(view.minRaiseTo, 35 + 30);
+    EXPECT_EQ(view.seats[3].lastAction, ACTION_RAISE);
+    EXPECT_EQ(t.table.player(3).lastAction, 0); // cleared once shown
+}
+
+TEST(PokerTableTest, TournamentBlindsRiseEveryTenHandsUpToLevelTwenty)
+{
+    ScriptedTable t({ 100000, 100000 }, /*bigBlindBefore=*/0);
+    t.table.setBlindSchedule();
+    for (int hand = 1; hand <= 200; ++hand) {
+        t.startHand();
+        int expectedLevel = std::min((hand - 1) / 10, 19);
+        ASSERT_EQ(t.table.level, expectedLevel) << "hand " << hand;
+        ASSERT_EQ(t.table.blindsRaised, hand > 1 && hand <= 191 && (hand - 1) % 10 == 0) << hand;
+        if (hand == 11) {
+            EXPECT_EQ(t.table.bigBlind(), 20);
+        }
+        if (hand >= 191) {
+            ASSERT_EQ(t.table.bigBlind(), 30000);
+        }
+        t.run();
+        t.act(t.table.toAct, -1);
+        t.finish();
+        t.table.player(0).chips = t.table.player(1).chips = 100000;
+    }
+}
+
+// Random legal and illegal answers over many hands: chips are conserved up to the
+// recorded odd chips, only the seat to act may act, and every hand ends.
+TEST(PokerTableTest, RandomPlayKeepsTheInvariants)
+{
+    RandomSource::shared().setSeed(4242);
+    RandomSource choices(777);
+    PokerTable table;
+    table.resetGame();
+    table.setFixedBlinds(5, 10);
+    int64_t total = 0;
+    for (int seat = 0; seat < 6; ++seat) {
+        table.sit(seat, "P", seat == 0 ? Player::HUMAN : Player::COMPUTER, 200 + 100 * seat);
+        total += 200 + 100 * seat;
+    }
+    int hands = 0;
+    int refused = 0;
+    for (int steps = 0; steps < 400000 && hands < 3000; ++steps) {
+        if (table.countSeated() < 2) {
+            // Refill the table so play continues.
+            for (int seat = 0; seat < 6; ++seat) {
+                if (!table.player(seat).seated) {
+                    table.sit(seat, "P", Player::COMPUTER, 300);
+                    total += 300;
+                }
+            }
+        }
+        if (table.handOver) {
+            table.handOver = false;
+            continue;
+        }
+        if (!table.awaitingAction) {
+            int state = table.state;
+            table.step();
+            if (state == PokerTable::STATE_SETTLE) {
+                ++hands;
+                int64_t sum = table.oddChipsLost;
+                for (int seat = 0; seat < 6; ++seat)
+                    sum += table.player(seat).chips;
+                ASSERT_EQ(sum, total) << "hand " << hands;
+            }
+            continue;
+        }
+        int seat = table.toAct;
+        ASSERT_TRUE(table.validSeat(seat));
+        Player& p = table.player(seat);
+        ASSERT_TRUE(p.inHand);
+        ASSERT_GT(p.chips, 0);
+        int owe = table.toCall(seat);
+        int amount;
+        switch (choices.nextInt(8)) {
+        case 0:
+            amount = -1;
+            break;
+        case 1:
+            amount = p.chips;
+            break;
+        case 2:
+            amount = table.minRaiseTo(seat);
+            break;
+        case 3:
+            amount = choices.nextInt(p.chips + 50) - 20; // often refused
+            break;
+        default:
+            amount = owe;
+            break;
+        }
+        if (!table.act(amount)) {
+            ++refused;
+            ASSERT_EQ(table.toAct, seat);
+            ASSERT_TRUE(table.awaitingAction);
+            ASSERT_EQ(table.act(owe <= p.chips ? owe : p.chips), 1);
+        }
+    }
+    EXPECT_EQ(hands, 3000);
+    EXPECT_GT(refused, 0);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "poker/ActionCode.h"
+#include "poker/Card.h"
+#include "poker/PokerTable.h"
+#include "poker/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+// A table with chosen stacks (0 = empty seat) and a known button, driven step by step.
+struct ScriptedTable {
+    PokerTable table;
+
+    // bigBlindBefore: the seat the big blind moves on from (the blind goes to the
+    // next seat with chips).
+    ScriptedTable(const std::vector<int>& stacks, int bigBlindBefore, int small = 5, int big = 10)
+    {
+        table.resetGame();
+        table.setFixedBlinds(small, big);
+        for (int seat = 0; seat < int(stacks.size()); ++seat) {
+            if (stacks[seat] > 0)
+                table.sit(seat, "P", Player::COMPUTER, stacks[seat]);
+        }
+        table.state = PokerTable::STATE_START_HAND;
+        table.bigBlindSeat = int8_t(bigBlindBefore);
+    }
+
+    // Starts the hand and stacks the deck: the given cards first (in dealing order,
+    // one card per player round twice from left of the dealer, then the board).
+    void startHand(const std::string& order = "")
+    {
+        ASSERT_EQ(table.state, PokerTable::STATE_START_HAND);
+        ASSERT_EQ(table.step(), 1);
+        if (order.empty())
+            return;
+        std::vector<int> first;
+        std::istringstream words(order);
+        std::string word;
+        while (words >> word)
+            first.push_back(Card::parse(word));
+        std::vector<bool> used(52, false);
+        int i = 0;
+        for (int card : first) {
+            ASSERT_GE(card, 0) << order;
+            ASSERT_FALSE(used[card]) << order;
+            used[card] = true;
+            table.deck->order[i++] = uint8_t(card);
+        }
+        for (int card = 0; card < 52; ++card) {
+            if (!used[card])
+                table.deck->order[i++] = uint8_t(card);
+        }
+        table.deck->nextIndex = 0;
+    }
+
+    // Steps until the table waits for a player or shows the result.
+    void run()
+    {
+        for (int i = 0; i < 50; ++i) {
+            if (table.awaitingAction || table.handOver)
+                return;
+            table.step();
+        }
+        FAIL() << "the table never stopped";
+    }
+
+    void act(int seat, int amount)
+    {
+        run();
+        ASSERT_TRUE(table.awaitingAction);
+        ASSERT_EQ(table.toAct, seat);
+        ASSERT_EQ(table.act(amount), 1) << "seat " << seat << " amount " << amount;
+    }
+
+    // Runs to the end of the hand and pays it (state 12 back to 1).
+    void finish()
+    {
+        run();
+        ASSERT_TRUE(table.handOver) << "still waiting for seat " << int(table.toAct);
+        table.handOver = false;
+        ASSERT_EQ(table.step(), 1);
+        ASSERT_EQ(table.state, PokerTable::STATE_START_HAND);
+    }
+
+    int chips(int seat) const { return table.player(seat).chips; }
+};
