@@ -4,6 +4,7 @@
 #include "BaseResourceStream.h"
 #include "core/runtime/Array.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -87,31 +88,45 @@ void ImagePNG::unfilter(uint8_t* pixels, int32_t width, int32_t height, const ui
         uint8_t* current = pixels + int64_t(y) * width;
         const uint8_t* above = y > 0 ? current - width : nullptr;
         int32_t type = filterTypes[y];
+        // Column 0 has no left neighbour; the loops from column 1 need no checks.
         switch (type) {
         case 0:
             continue;
         case 1:
-            for (int32_t x = 0; x < width; ++x)
-                row[x] = uint8_t(current[x] + (x > 0 ? row[x - 1] : 0));
+            row[0] = current[0];
+            for (int32_t x = 1; x < width; ++x)
+                row[x] = uint8_t(current[x] + row[x - 1]);
             break;
         case 2:
+            if (!above) {
+                std::memcpy(row, current, size_t(width));
+                break;
+            }
             for (int32_t x = 0; x < width; ++x)
-                row[x] = uint8_t(current[x] + (above ? above[x] : 0));
+                row[x] = uint8_t(current[x] + above[x]);
             break;
         case 3:
-            for (int32_t x = 0; x < width; ++x) {
-                int32_t left = x > 0 ? row[x - 1] : 0;
-                int32_t up = above ? above[x] : 0;
-                row[x] = uint8_t(current[x] + ((left + up) >> 1));
+            if (!above) {
+                row[0] = current[0];
+                for (int32_t x = 1; x < width; ++x)
+                    row[x] = uint8_t(current[x] + (row[x - 1] >> 1));
+                break;
             }
+            row[0] = uint8_t(current[0] + (above[0] >> 1));
+            for (int32_t x = 1; x < width; ++x)
+                row[x] = uint8_t(current[x] + ((row[x - 1] + above[x]) >> 1));
             break;
         case 4:
-            for (int32_t x = 0; x < width; ++x) {
-                int32_t left = x > 0 ? row[x - 1] : 0;
-                int32_t up = above ? above[x] : 0;
-                int32_t upperLeft = (above && x > 0) ? above[x - 1] : 0;
-                row[x] = uint8_t(current[x] + paeth(left, up, upperLeft));
+            if (!above) {
+                // With no row above Paeth always predicts the left neighbour.
+                row[0] = current[0];
+                for (int32_t x = 1; x < width; ++x)
+                    row[x] = uint8_t(current[x] + row[x - 1]);
+                break;
             }
+            row[0] = uint8_t(current[0] + above[0]); // paeth(0, up, 0) = up
+            for (int32_t x = 1; x < width; ++x)
+                row[x] = uint8_t(current[x] + paeth(row[x - 1], above[x], above[x - 1]));
             break;
         default:
             std::printf("Filter type %d unsupported!\n", type);
@@ -342,22 +357,28 @@ uint8_t* ImagePNG::readTransparency(uint32_t length)
 
 void ImagePNG::routeInflated(int32_t produced)
 {
-    int64_t rowSize = int64_t(width) + 1;
+    // Walk the output in runs: a filter byte at the start of each row, then up to
+    // width index bytes. Data past the last row has nowhere to go and is dropped.
+    const int64_t rowSize = int64_t(width) + 1;
     int32_t staged = 0;
-    for (int32_t i = 0; i < produced; ++i, ++consumed) {
-        int64_t row = consumed / rowSize;
-        // Data past the last row has nowhere to go.
-        if (row >= height)
+    int32_t i = 0;
+    while (i < produced && row < height) {
+        if (column == 0) {
+            filterTypes[row] = outputBuffer[i++];
+            column = 1;
             continue;
-        if (consumed % rowSize == 0)
-            filterTypes[row] = outputBuffer[i];
-        else
-            stagingBuffer[staged++] = outputBuffer[i];
+        }
+        int32_t run = int32_t(std::min<int64_t>(produced - i, rowSize - column));
+        std::memcpy(stagingBuffer + staged, outputBuffer + i, size_t(run));
+        staged += run;
+        i += run;
+        column += run;
+        if (column == rowSize) {
+            column = 0;
+            ++row;
+        }
     }
-    int64_t room = pixelCount - written;
-    if (staged > room)
-        staged = int32_t(room);
-    if (staged == 0 && produced > 0 && room == 0)
+    if (staged == 0 && produced > 0 && row >= height)
         return;
     Base2DImage::guardedCopy(pixels + written, stagingBuffer, staged, __LINE__);
     written += staged;

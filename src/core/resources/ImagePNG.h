@@ -44,8 +44,10 @@ private:
     uint8_t* pixels = nullptr;
     int64_t pixelCount = 0;
     uint16_t* filterTypes = nullptr;
-    // Decompressed bytes seen so far, filter bytes included; row = consumed / (width + 1).
-    int64_t consumed = 0;
+    // Where the next decompressed byte goes: the row it belongs to, and its place in
+    // that row (0 is the filter byte, 1 .. width the indices).
+    int32_t row = 0;
+    int64_t column = 0;
     int64_t written = 0;
     z_stream inflater{};
     bool inflaterReady = false;
