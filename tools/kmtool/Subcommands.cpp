@@ -3,6 +3,7 @@
 void runPackList(const Arguments& arguments);
 void runPackText(const Arguments& arguments);
 void runPngInfo(const Arguments& arguments);
+void runContactSheet(const Arguments& arguments);
 void runStoreDump(const Arguments& arguments);
 void runStoreDecode(const Arguments& arguments);
 
@@ -12,6 +13,7 @@ const std::vector<Subcommand>& subcommands()
         { "pack list", "pack list FILE", runPackList },
         { "pack text", "pack text FILE ID", runPackText },
         { "png info", "png info FILE", runPngInfo },
+        { "contact-sheet", "contact-sheet --class N --out FILE.png [--pack FILE]", runContactSheet },
         { "store dump", "store dump FILE [--data-dir DIR]", runStoreDump },
         { "store decode", "store decode FILE [--data-dir DIR]", runStoreDecode },
     };

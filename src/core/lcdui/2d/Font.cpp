@@ -73,7 +73,7 @@ void Font::setColor(int32_t color)
     if (color != 0)
         glyphImage = recoloured(color);
     else
-        glyphImage.release(); // fetched again from the cache on first use
+        glyphImage = SharedPointer<Base2DImage>(); // fetched again from the cache on first use
 }
 
 void Font::setSecondColor(int32_t color)
@@ -82,7 +82,7 @@ void Font::setSecondColor(int32_t color)
         return;
     color2 = color;
     if (color == 0)
-        secondImage.release();
+        secondImage = SharedPointer<Base2DImage>();
     else if (color == color1 && glyphImage.raw())
         secondImage = glyphImage;
     else

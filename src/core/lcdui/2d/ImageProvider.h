@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-class Base2DImage;
+#include "core/resources/Base2DImage.h"
 
 // Hands out the cached artwork by image slot (0..54). The Display is the real one;
 // fonts fetch their glyph sheets through it so that a sheet is decoded once.

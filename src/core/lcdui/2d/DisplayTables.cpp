@@ -1,0 +1,393 @@
+#include "DisplayTables.h"
+
+#include "ClassGeometry.h"
+#include "GlyphMetrics.h"
+#include "ImageSlots.h"
+#include "ScreenClass.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+DisplayTables tables;
+
+IntArray ints(std::initializer_list<int32_t> values)
+{
+    IntArray array(int32_t(values.size()));
+    int32_t i = 0;
+    for (int32_t v : values)
+        array[i++] = v;
+    return array;
+}
+
+IntArray box(const Box& b) { return ints({b.x, b.y, b.w, b.h}); }
+
+// The palette every class shares.
+constexpr int32_t GOLD = 0xFFC221;
+constexpr int32_t CREAM = 0xF4EBD0;
+constexpr int32_t WHITE = 0xFFFFFF;
+constexpr int32_t INK = 0x1A1A1A;
+constexpr int32_t MINT = 0x9BE39B;
+constexpr int32_t SAGE = 0x9DB3A5;
+constexpr int32_t FELT = 0x144629; // RGB (20, 70, 41)
+constexpr int32_t DEEP_GREEN = 0x0B311B;
+constexpr int32_t BURGUNDY = 0x490D07;
+
+struct FontRole {
+    int32_t family, colour, style, secondColour;
+};
+
+// Indexed by FontIndex.
+const FontRole fontRoles[FONT_COUNT] = {
+    {GLYPHS_LARGE_BOLD, GOLD, 8, 0},    {GLYPHS_MEDIUM_BOLD, CREAM, 0, 0}, {GLYPHS_MEDIUM_BOLD, INK, 0, 0},
+    {GLYPHS_MEDIUM, WHITE, 0, 0},       {GLYPHS_MEDIUM_BOLD, GOLD, 0, 0},  {GLYPHS_SMALL_BOLD, WHITE, 8, 0},
+    {GLYPHS_SMALL, WHITE, 0, 0},        {GLYPHS_SMALL_BOLD, GOLD, 0, 0},   {GLYPHS_SMALL_BOLD, MINT, 0, 0},
+    {GLYPHS_SMALL_BOLD, GOLD, 0, 0},    {GLYPHS_SMALL_BOLD, WHITE, 0, 0},  {GLYPHS_MEDIUM_BOLD, WHITE, 8, 0},
+    {GLYPHS_MEDIUM_BOLD, INK, 0, 0},    {GLYPHS_MEDIUM_BOLD, WHITE, 8, 0}, {GLYPHS_SMALL_BOLD, CREAM, 0, 0},
+    {GLYPHS_LARGE_BOLD, INK, 0, 0},     {GLYPHS_MEDIUM_BOLD, INK, 0, 0},   {GLYPHS_MEDIUM, WHITE, 0, 0},
+    {GLYPHS_MEDIUM_BOLD, GOLD, 0, 0},   {GLYPHS_SMALL, WHITE, 0, 0},       {GLYPHS_SMALL_BOLD, GOLD, 0, 0},
+    {GLYPHS_SMALL, INK, 0, 0},          {GLYPHS_MEDIUM, WHITE, 0, 0},      {GLYPHS_SMALL, CREAM, 0, 0},
+    {GLYPHS_SMALL, SAGE, 0, 0},         {GLYPHS_MEDIUM_BOLD, INK, 0, 0},
+};
+
+void fillFonts(int32_t screenClass)
+{
+    const String charset(FONT_CHARSET);
+    for (int32_t i = 0; i < FONT_COUNT; ++i) {
+        const FontRole& role = fontRoles[i];
+        const GlyphSheetMetrics& sheet = glyphSheetMetrics(screenClass, role.family);
+        FontDescriptor& font = tables.fonts[i];
+        font.sheetSlot = uint8_t(SLOT_GLYPHS_FIRST + role.family);
+        font.widths = ByteArray(GLYPH_COUNT);
+        for (int32_t g = 0; g < GLYPH_COUNT; ++g)
+            font.widths[g] = sheet.widths[g];
+        font.glyphHeight = sheet.cellHeight;
+        font.lineHeight = sheet.cellHeight + (screenClass == 6 ? 2 : 1);
+        font.charGap = 0; // the sheet widths are hinted advances, bearings included
+        font.baselineOffset = 0;
+        font.spaceWidth = sheet.spaceWidth;
+        font.colour = role.colour;
+        font.style = role.style;
+        font.secondColour = role.secondColour;
+        font.charset = charset;
+    }
+}
+
+const Box alertBoxes[6] = {{15, 26, 146, 168}, {20, 30, 200, 180}, {21, 40, 198, 240},
+                           {20, 30, 280, 180}, {27, 40, 266, 240}, {41, 80, 398, 480}};
+
+// Seats: top row 2, 3, 4 (left to right), bottom row 1, 0, 5.
+void seatPositions(const ClassGeometry& g, int32_t (&x)[6], int32_t (&y)[6])
+{
+    const int32_t bottomRow = g.height - g.softKeyHeight - (g.screenClass == 1 ? 0 : g.buttonHeight + 4) -
+                              g.seatHeight - 2;
+    const int32_t left = 2, centre = (g.width - g.seatWidth) / 2, right = g.width - g.seatWidth - 2;
+    const int32_t columns[6] = {centre, left, left, centre, right, right};
+    const int32_t rows[6] = {bottomRow, bottomRow, 2, 2, 2, bottomRow};
+    for (int32_t s = 0; s < 6; ++s) {
+        x[s] = columns[s];
+        y[s] = rows[s];
+    }
+}
+
+bool topRow(int32_t seat) { return seat >= 2 && seat <= 4; }
+
+void fillSharedRects(const ClassGeometry& g)
+{
+    const int32_t w = g.width, h = g.height;
+    IntArray* r = tables.sharedRects;
+    r[RECT_ALERT_BOX] = box(alertBoxes[g.screenClass - 1]);
+    r[RECT_SOFT_KEY_BAR] = ints({0, h - g.softKeyHeight, w, g.softKeyHeight});
+    r[RECT_LEFT_SOFT_KEY] = ints({0, h - g.softKeyHeight, w / 2, g.softKeyHeight});
+    r[RECT_RIGHT_SOFT_KEY] = ints({w / 2, h - g.softKeyHeight, w - w / 2, g.softKeyHeight});
+    r[RECT_TITLE] = ints({0, 0, w, g.titleHeight});
+    r[RECT_MENU_CLIENT] = ints({0, g.titleHeight + 2, w, h - g.titleHeight - g.softKeyHeight - 4});
+    r[RECT_SCROLL_UP] = ints({w - g.arrowSize - 3, g.titleHeight + 2, g.arrowSize, g.arrowSize, SLOT_SCROLL_ARROWS});
+    r[RECT_SCROLL_DOWN] = ints({w - g.arrowSize - 3, h - g.softKeyHeight - g.arrowSize - 2, g.arrowSize,
+                                g.arrowSize, SLOT_SCROLL_ARROWS});
+    const Box progress = progressBox(g);
+    r[RECT_PROGRESS] = ints({progress.x, progress.y, progress.w, progress.h, SLOT_PROGRESS_BAR});
+    r[RECT_TABLE] = box(tableBox(g));
+    const Box table = tableBox(g);
+    const int32_t step = g.cardWidth + 2;
+    const int32_t boardX = (w - (5 * g.cardWidth + 4 * 2)) / 2;
+    const int32_t boardY = table.y + table.h / 2 - g.cardHeight / 2 - g.cardHeight / 4;
+    r[RECT_BOARD] = ints({boardX, boardY, g.cardWidth, g.cardHeight});
+    r[RECT_POT_PREFLOP] = ints({w / 2, boardY + g.cardHeight / 2, g.chipSize * 2, g.chipSize * 2});
+    r[RECT_POT_POSTFLOP] = ints({w / 2, boardY + g.cardHeight + 2, g.chipSize * 2, g.chipSize * 2});
+    (void)step;
+    r[RECT_AMOUNT_PANEL] = box(amountPanelBox(g));
+    const int32_t buttonsWidth = 3 * g.buttonWidth + 2 * 4;
+    r[RECT_ACTION_BUTTONS] =
+        ints({(w - buttonsWidth) / 2, h - g.softKeyHeight - g.buttonHeight - 2, buttonsWidth, g.buttonHeight});
+    r[RECT_MESSAGE_BOX] = box(messageBox(g));
+    r[RECT_HEADSUP_TABLE] = box(headsUpTableBox(g));
+    const Box panel = amountPanelBox(g);
+    const int32_t keysWidth = 5 * g.keyWidth + 4 * 3;
+    r[RECT_KEYPAD] = ints({panel.x + (panel.w - keysWidth) / 2, panel.y + panel.h - 3 * (g.keyHeight + 3) - 2,
+                           keysWidth, 3 * (g.keyHeight + 3) - 3});
+}
+
+void fillScalars(const ClassGeometry& g)
+{
+    DisplayScalars& s = tables.scalars;
+    s.splashDuration[0] = 2000;
+    s.splashDuration[1] = 5000;
+    s.splashDuration[2] = g.screenClass == 3 ? 750 : 1500;
+    s.loadingSteps = 6;
+    s.turnAlertFrames = 150; // 15 s of 100 ms frames
+    s.scrollStep = g.rowHeight;
+    s.scrollMargin = g.rowHeight / 2;
+    const bool tables1to6 = g.screenClass >= 1 && g.screenClass <= 6;
+    s.alertInsetX = tables1to6 ? 15 : 10;
+    s.alertInsetY = tables1to6 ? 15 : 10;
+    s.lineSpacing = g.screenClass == 6 ? 3 : 1;
+    s.cardStep = g.cardWidth + 2;
+}
+
+// The soft keys, title and scroll arrows every screen but the splashes uses.
+void frame(ScreenLayout& row, const ClassGeometry& g)
+{
+    const int32_t w = g.width, h = g.height, half = w / 2;
+    const int32_t barTop = h - g.softKeyHeight;
+    row.titlePosition = ints({w / 2, (g.titleHeight - glyphSheetMetrics(g.screenClass, GLYPHS_LARGE_BOLD).cellHeight) / 2});
+    row.titleTextBox = ints({6, 0, w - 12, g.titleHeight});
+    row.leftSoftKeyPosition = ints({0, barTop});
+    row.leftSoftKeyImage = ints({0, 0, half, g.softKeyHeight, SLOT_SOFT_KEY_BAR});
+    row.leftSoftKeyTextBox = ints({6, 0, half - 12, g.softKeyHeight});
+    row.rightSoftKeyPosition = ints({half, barTop});
+    row.rightSoftKeyImage = ints({half, 0, w - half, g.softKeyHeight, SLOT_SOFT_KEY_BAR});
+    row.rightSoftKeyTextBox = ints({6, 0, w - half - 12, g.softKeyHeight});
+    row.softKeyFillColour = DEEP_GREEN;
+    row.clientRect = ints({0, g.titleHeight + 2, w, h - g.titleHeight - g.softKeyHeight - 4});
+    row.contentOrigin = ints({g.width / 30 + 2, 2});
+    row.rowSpacing = 2;
+    row.scrollUpArrowPosition = ints({w - g.arrowSize - 3, g.titleHeight + 2});
+    row.scrollDownArrowPosition = ints({w - g.arrowSize - 3, barTop - g.arrowSize - 2});
+    row.scrollUpArrowImage = ints({0, 0, g.arrowSize, g.arrowSize, SLOT_SCROLL_ARROWS});
+    row.scrollDownArrowImage = ints({g.arrowSize, 0, g.arrowSize, g.arrowSize, SLOT_SCROLL_ARROWS});
+    row.arrowHitMargin = g.arrowSize / 2 + 2;
+    row.scrollMargin = g.rowHeight / 2;
+    row.scrollStep = g.rowHeight;
+}
+
+ScreenLayout& addRow(int32_t kind, int32_t variant)
+{
+    ScreenLayout& row = tables.screens[tables.screenCount++];
+    row = ScreenLayout();
+    row.kind = kind;
+    row.variant = variant;
+    return row;
+}
+
+void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
+{
+    int32_t x[6], y[6];
+    seatPositions(g, x, y);
+    if (headsUp) {
+        // Seat 1 is the opponent at the top centre; the empty seats share its place.
+        for (int32_t s = 1; s < 6; ++s) {
+            x[s] = x[3];
+            y[s] = y[3];
+        }
+    }
+    const Box bubble = bubbleBox(g);
+    IntArray seats(12), cards(12), markers(12), bubbles(12), bets(12);
+    const int32_t betHeight = glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight;
+    for (int32_t s = 0; s < 6; ++s) {
+        const bool top = headsUp ? s != 0 : topRow(s);
+        seats[2 * s] = x[s];
+        seats[2 * s + 1] = y[s];
+        cards[2 * s] = x[s] + (g.seatWidth - (2 * g.smallCardWidth + 2)) / 2;
+        cards[2 * s + 1] = top ? y[s] + g.seatHeight + 2 : y[s] - g.smallCardHeight - 2;
+        markers[2 * s] = x[s] + g.seatWidth - g.markerSize;
+        markers[2 * s + 1] = top ? y[s] + g.seatHeight + 2 : y[s] - g.markerSize - 2;
+        bubbles[2 * s] = std::clamp(x[s] + (g.seatWidth - bubble.w) / 2, 2, g.width - bubble.w - 2);
+        bubbles[2 * s + 1] = top ? y[s] + g.seatHeight - 2 : y[s] - bubble.h + 2;
+        bets[2 * s] = x[s] + 2;
+        bets[2 * s + 1] = top ? y[s] + g.seatHeight + g.smallCardHeight + 4 : y[s] - g.smallCardHeight - betHeight - 4;
+    }
+    const IntArray& board = tables.sharedRects[RECT_BOARD];
+    const IntArray& pre = tables.sharedRects[RECT_POT_PREFLOP];
+    const IntArray& post = tables.sharedRects[RECT_POT_POSTFLOP];
+    const Box table = headsUp ? headsUpTableBox(g) : tableBox(g);
+    const Box panel = amountPanelBox(g);
+    const IntArray& keypad = tables.sharedRects[RECT_KEYPAD];
+    const IntArray& buttons = tables.sharedRects[RECT_ACTION_BUTTONS];
+    const int32_t arrow = g.keyHeight;
+    const int32_t fieldY = panel.y + 6 + glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight + 4;
+
+    row.extra[EXTRA_SEATS] = seats;
+    row.extra[EXTRA_SEAT_SIZE] = ints({g.seatWidth, g.seatHeight});
+    row.extra[EXTRA_HOLE_CARDS] = cards;
+    row.extra[EXTRA_HOLE_CARD_STEP] = ints({g.smallCardWidth + 2, g.smallCardWidth, g.smallCardHeight});
+    row.extra[EXTRA_BOARD] = ints({board[0], board[1], g.cardWidth + 2});
+    row.extra[EXTRA_POT] = ints({pre[0], pre[1], post[0], post[1]});
+    row.extra[EXTRA_MARKERS] = markers;
+    row.extra[EXTRA_BUBBLES] = bubbles;
+    row.extra[EXTRA_BETS] = bets;
+    row.extra[EXTRA_TABLE_IMAGE] = ints({table.x, table.y, headsUp ? SLOT_HEADSUP_TABLE : SLOT_TABLE});
+    row.extra[EXTRA_ACTION_MENU] = ints({buttons[0], buttons[1], g.buttonWidth, g.buttonHeight, 4});
+    row.extra[EXTRA_AMOUNT_PANEL] = box(panel);
+    row.extra[EXTRA_AMOUNT_ARROWS] =
+        ints({panel.x + 6, fieldY, panel.x + panel.w - 6 - arrow, fieldY, arrow, arrow});
+    row.extra[EXTRA_KEYPAD] = ints({keypad[0], keypad[1], g.keyWidth, g.keyHeight, 3});
+    row.extra[EXTRA_HUMAN_CARDS] = ints({g.width / 2 - g.cardWidth - 1, y[0] - g.cardHeight - 2, g.cardWidth + 2});
+}
+
+void fillScreenRows(const ClassGeometry& g)
+{
+    tables.screenCount = 0;
+    const Box progress = progressBox(g);
+
+    ScreenLayout& logos = addRow(SCREEN_KIND_SPLASH, 1);
+    logos.backgroundColour = DEEP_GREEN;
+    logos.textColour = WHITE;
+    logos.titleImageRegion = ints({0, 0, g.logoSize, g.logoSize, SLOT_LOGO_STRIP});
+    logos.extra[EXTRA_LOGOS] = ints({(g.width - 3 * g.logoSize) / 2, (g.height - g.logoSize) / 2});
+
+    ScreenLayout& loading = addRow(SCREEN_KIND_SPLASH, 2);
+    loading.backgroundColour = DEEP_GREEN;
+    loading.textColour = CREAM;
+    loading.backgroundImage = SLOT_LOADING_BACKGROUND;
+    loading.extra[EXTRA_PROGRESS] = ints({progress.x, progress.y, progress.w, progress.h, SLOT_PROGRESS_BAR});
+
+    ScreenLayout& title = addRow(SCREEN_KIND_SPLASH, 3);
+    title.backgroundColour = DEEP_GREEN;
+    title.textColour = CREAM;
+    title.backgroundImage = SLOT_SPLASH_BACKGROUND;
+
+    for (int32_t variant : {0, 9, 10, 11}) {
+        ScreenLayout& menu = addRow(SCREEN_KIND_MENU, variant);
+        menu.backgroundColour = DEEP_GREEN;
+        menu.textColour = CREAM;
+        menu.backgroundImage = SLOT_MENU_BACKGROUND;
+        frame(menu, g);
+    }
+    for (int32_t variant : {0, 4}) {
+        ScreenLayout& text = addRow(SCREEN_KIND_TEXT, variant);
+        text.backgroundColour = DEEP_GREEN;
+        text.textColour = WHITE;
+        text.backgroundImage = SLOT_MENU_BACKGROUND;
+        frame(text, g);
+        text.rowSpacing = variant == 4 ? 4 : 2;
+    }
+    for (int32_t variant : {6, 7, 8}) {
+        ScreenLayout& table = addRow(SCREEN_KIND_TABLE, variant);
+        table.backgroundColour = FELT;
+        table.textColour = WHITE;
+        frame(table, g);
+        table.titlePosition = IntArray();
+        table.titleTextBox = IntArray();
+        table.clientRect = ints({0, 0, g.width, g.height - g.softKeyHeight});
+        tableExtras(table, g, variant == 7);
+    }
+    ScreenLayout& name = addRow(SCREEN_KIND_NAME_ENTRY, 0);
+    name.backgroundColour = BURGUNDY;
+    name.textColour = WHITE;
+    name.backgroundImage = SLOT_MENU_BACKGROUND;
+    frame(name, g);
+    const Box field = textFieldBox(g);
+    name.extra[EXTRA_FIELD] = ints({(g.width - field.w) / 2, g.titleHeight + g.rowHeight * 2, field.w, field.h});
+}
+
+ItemLayout& addItem(int32_t kind, int32_t variant)
+{
+    ItemLayout& item = tables.items[tables.itemCount++];
+    item = ItemLayout();
+    item.kind = kind;
+    item.variant = variant;
+    return item;
+}
+
+void fillItemRows(const ClassGeometry& g)
+{
+    tables.itemCount = 0;
+    const int32_t clientWidth = g.width - g.arrowSize - 8;
+    ItemLayout& text = addItem(ITEM_KIND_TEXT, 0);
+    text.geometry = ints({0, 0, clientWidth - 4, 0});
+    text.font = text.focusedFont = FONT_BODY;
+    ItemLayout& heading = addItem(ITEM_KIND_TEXT, 1);
+    heading.geometry = ints({0, 0, clientWidth - 4, 0});
+    heading.font = heading.focusedFont = FONT_BODY_HIGHLIGHT;
+    ItemLayout& choice = addItem(ITEM_KIND_CHOICE, 0);
+    choice.geometry = ints({0, 0, clientWidth, g.rowHeight});
+    choice.font = FONT_MENU;
+    choice.focusedFont = FONT_MENU_FOCUSED;
+    choice.image = SLOT_HIGHLIGHT_MIDDLE;
+    ItemLayout& option = addItem(ITEM_KIND_CHOICE, 1);
+    option.geometry = ints({0, 0, clientWidth, g.rowHeight, checkboxSize(g)});
+    option.font = FONT_MENU;
+    option.focusedFont = FONT_MENU_FOCUSED;
+    option.image = SLOT_CHECKBOX;
+    const Box field = textFieldBox(g);
+    ItemLayout& textField = addItem(ITEM_KIND_TEXT_FIELD, 0);
+    textField.geometry = ints({0, 0, field.w, field.h});
+    textField.font = textField.focusedFont = FONT_FIELD;
+    textField.image = SLOT_TEXT_FIELD;
+    ItemLayout& image = addItem(ITEM_KIND_IMAGE, 0);
+    image.geometry = ints({0, 0, clientWidth, 0});
+    const Box gauge = gaugeBox(g);
+    ItemLayout& gaugeItem = addItem(ITEM_KIND_GAUGE, 0);
+    gaugeItem.geometry = ints({0, 0, gauge.w, gauge.h});
+    gaugeItem.font = FONT_MENU;
+    gaugeItem.focusedFont = FONT_MENU_FOCUSED;
+    gaugeItem.image = SLOT_GAUGE;
+    ItemLayout& actions = addItem(ITEM_KIND_ACTION_MENU, 0);
+    actions.geometry = tables.sharedRects[RECT_ACTION_BUTTONS];
+    actions.font = FONT_BUTTON;
+    actions.focusedFont = FONT_BUTTON_FOCUSED;
+    actions.image = SLOT_ACTION_BUTTONS;
+    ItemLayout& message = addItem(ITEM_KIND_MESSAGE_BOX, 0);
+    message.geometry = tables.sharedRects[RECT_MESSAGE_BOX];
+    message.font = FONT_MESSAGE;
+    message.focusedFont = FONT_MESSAGE_HEADING;
+    message.image = SLOT_MESSAGE_PANEL;
+    const Box bubble = bubbleBox(g);
+    ItemLayout& bubbleItem = addItem(ITEM_KIND_SEAT_BUBBLE, 0);
+    bubbleItem.geometry = ints({0, 0, bubble.w, bubble.h, bubbleTail(g)});
+    bubbleItem.font = bubbleItem.focusedFont = FONT_BUBBLE;
+    bubbleItem.image = SLOT_SEAT_BUBBLE;
+    ItemLayout& keypad = addItem(ITEM_KIND_KEYPAD, 0);
+    keypad.geometry = tables.sharedRects[RECT_KEYPAD];
+    keypad.font = keypad.focusedFont = FONT_KEYPAD;
+    keypad.image = SLOT_KEYPAD_KEYS;
+}
+
+} // namespace
+
+DisplayTables& displayTables() { return tables; }
+
+void fillDisplayTables() { fillDisplayTablesFor(screenClass()); }
+
+void fillDisplayTablesFor(int32_t screenClass)
+{
+    if (!hasDisplayTables(screenClass))
+        return;
+    const ClassGeometry& g = classGeometry(screenClass);
+    tables.screenClass = screenClass;
+    for (int32_t slot = 0; slot < IMAGE_SLOT_COUNT; ++slot)
+        tables.imageIds[slot] = imageIdFor(screenClass, slot);
+    fillFonts(screenClass);
+    fillSharedRects(g);
+    fillScalars(g);
+    fillScreenRows(g);
+    fillItemRows(g);
+}
+
+const ScreenLayout* findScreenLayout(int32_t kind, int32_t variant)
+{
+    for (int32_t i = 0; i < tables.screenCount; ++i)
+        if (tables.screens[i].kind == kind && tables.screens[i].variant == variant)
+            return &tables.screens[i];
+    return nullptr;
+}
+
+const ItemLayout* findItemLayout(int32_t kind, int32_t variant)
+{
+    for (int32_t i = 0; i < tables.itemCount; ++i)
+        if (tables.items[i].kind == kind && tables.items[i].variant == variant)
+            return &tables.items[i];
+    return nullptr;
+}

@@ -1,0 +1,141 @@
+#include "core/lcdui/2d/Display.h"
+
+#include "PackFixture.h"
+
+#include "core/lcdui/2d/DisplayTables.h"
+#include "core/lcdui/2d/ImageSlots.h"
+#include "core/lcdui/2d/ScreenClass.h"
+#include "core/lcdui/2d/ScreenSurface.h"
+#include "core/lcdui/2d/TextFit.h"
+#include "core/resources/Base2DImage.h"
+#include "host/HeadlessFrameSink.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Listener : DisplayListener {
+    void displayChanged() override { ++changes; }
+    bool isCurrentScreen(const Object* screen) const override { return screen == current; }
+    int32_t changes = 0;
+    const Object* current = nullptr;
+};
+
+struct DisplayFixture : testing::Test {
+    void SetUp() override { ASSERT_TRUE(openBuiltPack()) << "the resource pack is built with the tests"; }
+    Listener listener;
+    HeadlessFrameSink window;
+    CountingStream stream;
+};
+
+TEST_F(DisplayFixture, SetMetricsRebuildsSurfaceAndTables)
+{
+    Display display(&listener, &window, &stream);
+    EXPECT_TRUE(display.setMetrics(DisplayMetrics(240, 320)));
+    EXPECT_EQ(screenClass(), 3);
+    EXPECT_EQ(display.getSurface()->getByteCount(), 240 * 320 * 3);
+    SurfaceDescription surface;
+    ASSERT_TRUE(display.getSurface()->lockSurface(surface));
+    EXPECT_EQ(surface.yStride, 240);
+    display.getSurface()->unlockSurface();
+    EXPECT_EQ(displayTables().imageIds[SLOT_LOADING_BACKGROUND], 1054);
+    EXPECT_EQ(listener.changes, 1);
+    EXPECT_TRUE(display.setMetrics(DisplayMetrics(320, 240)));
+    EXPECT_EQ(displayTables().imageIds[SLOT_LOADING_BACKGROUND], 1085);
+    EXPECT_EQ(listener.changes, 2);
+}
+
+TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(176, 220));
+    SharedPointer<Base2DImage> first = display.getImage(SLOT_CARD_FACES);
+    ASSERT_NE(first.raw(), nullptr);
+    EXPECT_EQ(first->width, 13 * 20);
+    SharedPointer<Base2DImage> again = display.getImage(SLOT_CARD_FACES);
+    EXPECT_EQ(first.raw(), again.raw());
+    EXPECT_EQ(stream.opens, 1);
+    // One image in two slots: each slot loads its own copy once.
+    EXPECT_EQ(displayTables().imageIds[13], displayTables().imageIds[14]);
+    display.setMetrics(DisplayMetrics(176, 220));
+    SharedPointer<Base2DImage> reloaded = display.getImage(SLOT_CARD_FACES);
+    EXPECT_EQ(stream.opens, 2);
+    EXPECT_NE(reloaded.raw(), first.raw());
+    EXPECT_EQ(first.useCount(), 2); // the old image lives on in our handles only
+}
+
+TEST_F(DisplayFixture, SpareAndOutOfRangeSlotsGiveEmptyHandles)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(240, 240));
+    EXPECT_EQ(display.getImage(40).raw(), nullptr);
+    EXPECT_EQ(display.getImage(-1).raw(), nullptr);
+    EXPECT_EQ(display.getImage(55).raw(), nullptr);
+    EXPECT_EQ(stream.opens, 0);
+    EXPECT_EQ(display.getFont(26).raw(), nullptr);
+}
+
+TEST_F(DisplayFixture, FontsAreBuiltFromTheirDescriptorsOnce)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(176, 220));
+    SharedPointer<Font> title = display.getFont(FONT_TITLE);
+    ASSERT_NE(title.raw(), nullptr);
+    EXPECT_EQ(title->getColor(), displayTables().fonts[FONT_TITLE].colour);
+    EXPECT_EQ(title->getStyle(), displayTables().fonts[FONT_TITLE].style);
+    EXPECT_EQ(display.getFont(FONT_TITLE).raw(), title.raw());
+    EXPECT_GT(title->stringWidth(String("Kestrelmoore")), 40);
+    display.releaseCaches();
+    EXPECT_NE(display.getFont(FONT_TITLE).raw(), title.raw());
+}
+
+TEST_F(DisplayFixture, RepaintOnlyForTheCurrentScreen)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(176, 220));
+    Object current, other;
+    listener.current = &current;
+    display.requestRepaint(&other);
+    EXPECT_EQ(window.repaintRequests(), 0);
+    display.requestRepaint(&current);
+    EXPECT_EQ(window.repaintRequests(), 1);
+}
+
+TEST_F(DisplayFixture, PresentKeepsTheFrameOnlyWhenEnabled)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(176, 220));
+    ScreenSurface& g = *display.getSurface();
+    g.setColor(0x123456);
+    g.fillRect(0, 0, 176, 220);
+    g.disable();
+    g.present();
+    EXPECT_EQ(window.presentCount(), 0);
+    g.enable();
+    g.present();
+    ASSERT_EQ(window.presentCount(), 1);
+    EXPECT_EQ(window.width(), 176);
+    EXPECT_EQ(window.frame()[0], 0x56);
+    EXPECT_EQ(window.frame()[2], 0x12);
+}
+
+TEST_F(DisplayFixture, FitWithEllipsis)
+{
+    Display display(&listener, &window, &stream);
+    display.setMetrics(DisplayMetrics(240, 320));
+    SharedPointer<Font> font = display.getFont(FONT_SEAT_NAME);
+    const String name("Bartholomew");
+    const int32_t width = font->stringWidth(name);
+    EXPECT_TRUE(display.fitWithEllipsis(name, width + 1, FONT_SEAT_NAME).equals(name));
+    const String exact = display.fitWithEllipsis(name, width, FONT_SEAT_NAME);
+    EXPECT_LT(exact.length(), name.length() + 3);
+    EXPECT_EQ(exact.charAt(exact.length() - 1), u'.');
+    EXPECT_LT(font->stringWidth(exact), width);
+    EXPECT_EQ(display.fitWithEllipsis(String(), 10, FONT_SEAT_NAME).length(), 0);
+    EXPECT_TRUE(display.fitWithEllipsis(name, 1, FONT_SEAT_NAME).equals(String("...")));
+    EXPECT_EQ(fitText(name, 1, *font.raw()).length(), 0);
+    EXPECT_EQ(fitText(name, width, *font.raw()).length(), name.length() - 1);
+    EXPECT_EQ(fitText(name, width + 1, *font.raw()).length(), name.length());
+}
+
+} // namespace

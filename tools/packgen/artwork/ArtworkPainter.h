@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Draws the artwork of every display class from its ClassGeometry: one palette PNG
+// per image id of the slot tables (docs/artwork.md describes each).
+class ArtworkPainter {
+public:
+    struct Image {
+        int32_t id;
+        std::vector<uint8_t> png;
+    };
+
+    // Every id of classes 1..6, each drawn once at the geometry of the first class
+    // that uses it.
+    static std::vector<Image> paintAll();
+
+    // The PNG of one slot at one class; empty for spare slots.
+    static std::vector<uint8_t> paintSlot(int32_t screenClass, int32_t slot);
+};
