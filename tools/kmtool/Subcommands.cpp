@@ -7,9 +7,16 @@ void runContactSheet(const Arguments& arguments);
 void runStoreDump(const Arguments& arguments);
 void runStoreDecode(const Arguments& arguments);
 
+void runShuffle(const Arguments& arguments);
+void runEval(const Arguments& arguments);
+void runBenchEval(const Arguments& arguments);
+
 const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> table = {
+        { "shuffle", "shuffle --seed S [--count K]", runShuffle },
+        { "eval", "eval C1 C2 [C3..C7]", runEval },
+        { "bench eval", "bench eval [--count N]", runBenchEval },
         { "pack list", "pack list FILE", runPackList },
         { "pack text", "pack text FILE ID", runPackText },
         { "png info", "png info FILE", runPngInfo },
