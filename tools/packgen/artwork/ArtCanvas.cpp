@@ -1,7 +1,12 @@
 #include "ArtCanvas.h"
 
+#include "GlyphSheet.h"
 #include "PalettePngWriter.h"
 #include "PaletteQuantizer.h"
+
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <cmath>
 #include <stdexcept>
@@ -9,6 +14,23 @@
 namespace {
 
 double part(uint32_t rgb, int shift) { return ((rgb >> shift) & 0xFF) / 255.0; }
+
+// DejaVu Sans straight from its file through FreeType, so that drawing text never
+// goes through fontconfig. Kept for the life of the program.
+cairo_font_face_t* dejaVuFace(bool bold)
+{
+    static FT_Library library = nullptr;
+    static cairo_font_face_t* faces[2] = {nullptr, nullptr};
+    if (faces[bold])
+        return faces[bold];
+    if (!library && FT_Init_FreeType(&library))
+        throw std::runtime_error("FreeType does not start");
+    FT_Face face = nullptr;
+    if (FT_New_Face(library, dejaVuPath(bold).c_str(), 0, &face))
+        throw std::runtime_error("cannot open " + dejaVuPath(bold));
+    faces[bold] = cairo_ft_font_face_create_for_ft_face(face, 0);
+    return faces[bold];
+}
 
 } // namespace
 
@@ -82,8 +104,7 @@ void ArtCanvas::fillPreserveStroke(double lineWidth, uint32_t stroke)
 
 void ArtCanvas::centredText(const std::string& text, double cx, double cy, double size, bool bold, uint32_t rgb)
 {
-    cairo_select_font_face(context, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_face(context, dejaVuFace(bold));
     cairo_set_font_size(context, size);
     cairo_text_extents_t extents;
     cairo_text_extents(context, text.c_str(), &extents);
@@ -155,3 +176,5 @@ std::vector<uint8_t> ArtCanvas::encode(uint32_t matteRgb) const
     PaletteQuantizer::Result result = PaletteQuantizer::quantize(data, w, h, stride, matteRgb);
     return PalettePngWriter::encode(w, h, result.indices, result.palette);
 }
+
+void ArtCanvas::useDejaVu(cairo_t* context, bool bold) { cairo_set_font_face(context, dejaVuFace(bold)); }

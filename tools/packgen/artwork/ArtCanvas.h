@@ -32,6 +32,9 @@ public:
 
     std::vector<uint8_t> encode(uint32_t matteRgb) const;
 
+    // DejaVu Sans (Bold) for cairo text, loaded from its file without fontconfig.
+    static void useDejaVu(cairo_t* context, bool bold);
+
 private:
     int32_t w, h;
     cairo_surface_t* surface;

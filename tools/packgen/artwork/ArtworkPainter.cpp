@@ -66,7 +66,7 @@ void goldTrim(ArtCanvas& a, double x, double y, double w, double h, double r, do
 // The name in gold over a shadow, shrunk when needed to fit maxWidth.
 void wordmark(ArtCanvas& a, double cx, double cy, double size, double maxWidth)
 {
-    cairo_select_font_face(a.cr(), "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    ArtCanvas::useDejaVu(a.cr(), /*bold=*/true);
     cairo_set_font_size(a.cr(), size);
     cairo_text_extents_t extents;
     cairo_text_extents(a.cr(), "KESTRELMOORE", &extents);
