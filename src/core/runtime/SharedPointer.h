@@ -60,14 +60,15 @@ public:
 
     ~SharedPointer() { release(); }
 
+    // Lets go of the object; the handle is empty afterwards even when other holders
+    // keep the object alive, so a released handle can never reach a freed object.
     void release()
     {
         if (!count)
             return;
-        if (count->release() < 1 && object) {
+        if (count->release() < 1)
             delete object;
-            object = nullptr;
-        }
+        object = nullptr;
         count = nullptr;
     }
 

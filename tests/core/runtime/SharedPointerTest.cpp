@@ -29,6 +29,10 @@ TEST_F(SharedPointerTest, LastOfTwoHoldersDestroysExactlyOnce)
         }
         EXPECT_EQ(LiveCounter::live, 1);
         EXPECT_EQ(first.useCount(), 1);
+        SharedPointer<LiveCounter> third = first;
+        third.release();
+        EXPECT_TRUE(third == nullptr); // released handles are empty, never stale
+        EXPECT_EQ(first.useCount(), 1);
     }
     EXPECT_EQ(LiveCounter::destroyed, 1);
 }
