@@ -91,3 +91,48 @@ void BM_WholeHandCallingStation(benchmark::State& state)
 BENCHMARK(BM_WholeHandCallingStation);
 
 } // namespace
+
+#include "poker/HandSimulator.h"
+#include "poker/TournamentField.h"
+
+namespace {
+
+// One whole hand of six computer players through the driver, decisions included.
+void BM_SixComputerHand(benchmark::State& state)
+{
+    HandSimulator simulator(/*stake=*/0, /*seats=*/6);
+    RandomSource::shared().setSeed(8);
+    for (auto _ : state)
+        simulator.play(1);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SixComputerHand);
+
+// advance() of a fresh 250-entrant field: 41 simulated tables, ranking, balancing.
+void BM_Advance250(benchmark::State& state)
+{
+    RandomSource::shared().setSeed(9);
+    TournamentField fresh;
+    fresh.createField(250);
+    for (int i = 0; i < 250; ++i)
+        fresh.setEntry(i, "E", TournamentField::STARTING_CHIPS, i % 6);
+    TournamentField field = fresh;
+    int rounds = 0;
+    for (auto _ : state) {
+        if (++rounds == 50) {
+            // Start again before the field thins out too much.
+            state.PauseTiming();
+            field = TournamentField();
+            field.createField(250);
+            for (int i = 0; i < 250; ++i)
+                field.setEntry(i, "E", TournamentField::STARTING_CHIPS, i % 6);
+            rounds = 0;
+            state.ResumeTiming();
+        }
+        field.advance();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Advance250);
+
+} // namespace

@@ -10,6 +10,8 @@ void runStoreDecode(const Arguments& arguments);
 void runShuffle(const Arguments& arguments);
 void runEval(const Arguments& arguments);
 void runBenchEval(const Arguments& arguments);
+void runSimHands(const Arguments& arguments);
+void runSimTournament(const Arguments& arguments);
 
 const std::vector<Subcommand>& subcommands()
 {
@@ -17,6 +19,8 @@ const std::vector<Subcommand>& subcommands()
         { "shuffle", "shuffle --seed S [--count K]", runShuffle },
         { "eval", "eval C1 C2 [C3..C7]", runEval },
         { "bench eval", "bench eval [--count N]", runBenchEval },
+        { "sim hands", "sim hands --count N --seed S [--stake L] [--seats K]", runSimHands },
+        { "sim tournament", "sim tournament --entrants E --seed S [--stake L]", runSimTournament },
         { "pack list", "pack list FILE", runPackList },
         { "pack text", "pack text FILE ID", runPackText },
         { "png info", "png info FILE", runPngInfo },

@@ -1,0 +1,157 @@
+#include "poker/Opponent.h"
+
+#include "TableHelpers.h"
+#include "poker/HandEvaluator.h"
+#include "poker/StartingHandChart.h"
+
+#include <gtest/gtest.h>
+
+TEST(OpponentTest, ChartIsSymmetricAndPairsIgnoreSuits)
+{
+    const int ACE = 12, KING = 11, QUEEN = 10, SEVEN = 5, DEUCE = 0;
+    EXPECT_EQ(StartingHandChart::group(ACE, KING, true), 0);
+    EXPECT_EQ(StartingHandChart::group(KING, ACE, true), 0);
+    EXPECT_EQ(StartingHandChart::group(ACE, KING, false), 1);
+    EXPECT_EQ(StartingHandChart::group(KING, QUEEN, true), 4);
+    EXPECT_EQ(StartingHandChart::group(QUEEN, KING, false), 5);
+    EXPECT_EQ(StartingHandChart::group(ACE, DEUCE, true), 7);
+    EXPECT_EQ(StartingHandChart::group(DEUCE, ACE, false), 8);
+    EXPECT_EQ(StartingHandChart::group(SEVEN, DEUCE, false), 9);
+    for (int rank = 0; rank < 13; ++rank)
+        EXPECT_EQ(StartingHandChart::group(rank, rank, true), StartingHandChart::group(rank, rank, false));
+    EXPECT_EQ(StartingHandChart::group(DEUCE, DEUCE, false), 5);
+    EXPECT_EQ(StartingHandChart::group(10, 10, false), 1); // queens
+    // Every suited hand is at least as good as the same ranks offsuit, except AK... all.
+    for (int a = 0; a < 13; ++a)
+        for (int b = 0; b < 13; ++b)
+            EXPECT_EQ(StartingHandChart::group(a, b, true), StartingHandChart::group(b, a, true));
+}
+
+namespace {
+
+// A table in a chosen spot with a computer to act.
+struct Spot : ScriptedTable {
+    using ScriptedTable::ScriptedTable;
+
+    int decide() { return Opponent::decideBet(table.player(table.toAct)); }
+};
+
+} // namespace
+
+TEST(OpponentTest, OnlyPlayerWithChipsNeverRaises)
+{
+    // Seat 0 all-in for 200; seat 1 alone with chips may only call whatever it decides.
+    for (int seed = 0; seed < 300; ++seed) {
+        Spot t({ 200, 5000 }, /*bigBlindBefore=*/0);
+        t.startHand();
+        t.act(0, 195);
+        t.run();
+        ASSERT_EQ(t.table.toAct, 1);
+        RandomSource::shared().setSeed(seed);
+        int amount = t.decide();
+        ASSERT_TRUE(amount == -1 || amount == 190) << amount;
+    }
+}
+
+TEST(OpponentTest, AmountsAreLegalCallsOrAllInsAboveFourFifths)
+{
+    for (int seed = 0; seed < 2000; ++seed) {
+        Spot t({ 1000, 1000, 300, 1000 }, /*bigBlindBefore=*/1);
+        RandomSource::shared().setSeed(seed);
+        t.startHand();
+        t.run();
+        Player& p = t.table.player(t.table.toAct);
+        int owed = t.table.toCall(t.table.toAct);
+        int amount = t.decide();
+        if (amount > owed) {
+            // A raise is at least minRaiseTo, and never more than 4/5 of the stack unless all-in.
+            ASSERT_GE(amount, t.table.minRaiseTo(t.table.toAct));
+            ASSERT_TRUE(amount == p.chips || amount <= p.chips * 40 / 50) << amount;
+        }
+        ASSERT_TRUE(amount == -1 || amount == 0 || amount >= owed) << amount;
+        ASSERT_EQ(t.table.act(amount), 1) << "seed " << seed << " amount " << amount;
+    }
+}
+
+TEST(OpponentTest, ShortStacksPlayOnlyRaiseCodesBeforeTheFlop)
+{
+    // 4 big blinds: only the 8 and 32 codes or a fold; 5..9: large raise (7) or fold.
+    for (int seed = 0; seed < 500; ++seed) {
+        Spot t({ 40, 1000, 1000 }, /*bigBlindBefore=*/1);
+        t.startHand();
+        t.run();
+        ASSERT_EQ(t.table.toAct, 0);
+        RandomSource::shared().setSeed(seed);
+        int code = Opponent::preflop(t.table.player(0), Opponent::position(t.table, 0, true), 4);
+        ASSERT_TRUE(code == 1 || code == 8 || code == 32) << code;
+        RandomSource::shared().setSeed(seed);
+        code = Opponent::preflop(t.table.player(0), Opponent::position(t.table, 0, true), 7);
+        ASSERT_TRUE(code == 1 || code == 7) << code;
+    }
+}
+
+TEST(OpponentTest, ForceCallGivesALargeRaiseOnce)
+{
+    Spot t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    t.run();
+    Player& p = t.table.player(0);
+    p.forceCall = 1;
+    RandomSource::shared().setSeed(1);
+    int amount = t.decide();
+    EXPECT_EQ(p.forceCall, 0);
+    EXPECT_GE(amount, t.table.minRaiseTo(0)); // code 8 is a raise before the flop
+}
+
+TEST(OpponentTest, PositionCountsPlayersActingAfterTheSeat)
+{
+    Spot t({ 1000, 1000, 1000, 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
+    t.startHand();
+    // Dealer 0, blinds 1 and 2; 3 early, 4 middle, 5 late (cut-off), 0 late.
+    EXPECT_EQ(Opponent::position(t.table, 1, true), -1);
+    EXPECT_EQ(Opponent::position(t.table, 2, true), -2);
+    EXPECT_EQ(Opponent::position(t.table, 2, false), 2);
+    EXPECT_EQ(Opponent::position(t.table, 3, true), 2);
+    EXPECT_EQ(Opponent::position(t.table, 4, true), 1);
+    EXPECT_EQ(Opponent::position(t.table, 5, true), 0);
+    EXPECT_EQ(Opponent::position(t.table, 0, true), 0);
+    // Pot odds: 10 owed against 15 in front.
+    t.run();
+    EXPECT_EQ(Opponent::potOdds(t.table, t.table.player(3)), 10 * 100 / 15);
+}
+
+namespace {
+
+// The postflop code of seat 0 (a human, so no random nudge to S) with the given
+// hole cards and board, first to act with nobody having bet.
+int postflopStrength(const std::string& order, int boardCards)
+{
+    ScriptedTable t({ 1000, 1000 }, /*bigBlindBefore=*/0);
+    t.table.player(0).type = Player::HUMAN;
+    t.startHand(order);
+    t.run();
+    Player& p = t.table.player(0);
+    for (int i = 0; i < boardCards; ++i)
+        t.table.board->add(t.table.deck->dealCard());
+    HandEvaluator::evaluateInTwoPasses(p, *t.table.board);
+    RandomSource::shared().setSeed(3);
+    return Opponent::postflop(p, boardCards);
+}
+
+} // namespace
+
+TEST(OpponentTest, PostflopRaisesStrongMadeHandsAndChecksAir)
+{
+    // Deal order heads-up from seat 1: 1, 0, 1, 0, then the board.
+    // A set of nines under a king (position 3: strength 8, +2 heads-up, +2 for two
+    // in the hand) with potential 110 over danger 20: the large raise.
+    EXPECT_EQ(postflopStrength("2C 9S 3D 9H 9D 5C KS", 3), Opponent::LARGE_RAISE_SHORT);
+    // Nothing at all on a coordinated suited board: check.
+    EXPECT_EQ(postflopStrength("AS 2C KS 7D JH TH 9H", 3), Opponent::CHECK_OR_FOLD);
+    // The nut flush (no higher heart unseen): strength 12 minus 1, potential 310.
+    EXPECT_EQ(postflopStrength("2C AH 3D KH QH 8H 4H", 3), Opponent::LARGE_RAISE_SHORT);
+    // Top pair (position 1, king high: 6) on a rainbow flop (+1), heads-up (+2 +2):
+    // 11 with potential above danger -> the large raise; second pair (4 + 1 + 4 = 9) the small one.
+    EXPECT_EQ(postflopStrength("3C KH 4D 2S KD 8C 5S", 3), Opponent::LARGE_RAISE_SHORT);
+    EXPECT_EQ(postflopStrength("3C 8H 4D 2S KD 8C 5S", 3), Opponent::SMALL_RAISE);
+}

@@ -1,0 +1,132 @@
+#include "poker/TournamentField.h"
+
+#include "poker/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TournamentField makeField(int n)
+{
+    TournamentField field;
+    field.createField(n);
+    for (int i = 0; i < n; ++i)
+        field.setEntry(i, "E", TournamentField::STARTING_CHIPS, 0);
+    return field;
+}
+
+} // namespace
+
+TEST(TournamentFieldTest, CreateSeatsRoundRobinWithTheHumanAtTableZeroSeatZero)
+{
+    TournamentField field = makeField(250);
+    EXPECT_EQ(field.tableCount, 42);
+    EXPECT_EQ(field.tables[0].seats[0], 0);
+    EXPECT_EQ(field.tables[1].seats[0], 1);
+    EXPECT_EQ(field.tables[0].seats[1], 42);
+    int total = 0;
+    for (int t = 0; t < field.tableCount; ++t) {
+        EXPECT_LE(field.countAt(t), 6);
+        total += field.countAt(t);
+    }
+    EXPECT_EQ(total, 250);
+    EXPECT_EQ(TournamentField::fieldIndex(36), 2);
+    EXPECT_EQ(TournamentField::fieldIndex(37), -1);
+}
+
+TEST(TournamentFieldTest, PrizesPayTheFieldSizeAndNothingBeyond)
+{
+    EXPECT_EQ(TournamentField::prizeMultiple(0, 1), 6);
+    EXPECT_EQ(TournamentField::prizeMultiple(0, 2), 4);
+    EXPECT_EQ(TournamentField::prizeMultiple(0, 3), 2);
+    EXPECT_EQ(TournamentField::prizeMultiple(0, 4), 0);
+    EXPECT_EQ(TournamentField::prizeMultiple(4, 22), 0);
+    EXPECT_EQ(TournamentField::prizeMultiple(7, 1), 0);
+    for (int index = 0; index < TournamentField::FIELD_SIZES; ++index) {
+        int sum = 0;
+        for (int place = 1; place <= 21; ++place)
+            sum += TournamentField::prizeMultiple(index, place);
+        EXPECT_EQ(sum, TournamentField::ENTRANTS_BY_FIELD[index]);
+    }
+}
+
+TEST(TournamentFieldTest, EqualStacksBustingTogetherShareAPlaceAndTheNextSkips)
+{
+    TournamentField field = makeField(12);
+    // Entrants 3 and 5 start the round with 500 and lose it all; 7 started with 200.
+    field.entry(7)->chips = 200;
+    field.entry(2)->chips = 1500;
+    for (int i = 0; i < 12; ++i)
+        field.entry(i)->startChips = field.entry(i)->chips;
+    field.entry(3)->chips = 0;
+    field.entry(5)->chips = 0;
+    field.entry(7)->chips = 0;
+    field.rankField();
+    EXPECT_EQ(field.remaining, 9);
+    EXPECT_EQ(field.placeOf(7), 12);
+    EXPECT_EQ(field.placeOf(3), 10);
+    EXPECT_EQ(field.placeOf(5), 10);
+    EXPECT_FALSE(field.entry(3)->active);
+    EXPECT_EQ(field.placeOf(2), 1);
+    // The remaining eight share second place with equal stacks.
+    EXPECT_EQ(field.placeOf(0), 2);
+    EXPECT_EQ(field.standings[0], 2);
+    EXPECT_EQ(field.standings[11], 7);
+    EXPECT_EQ(field.entry(3)->table, -1);
+}
+
+TEST(TournamentFieldTest, SingleEntrantTablePlaysNothing)
+{
+    TournamentField field = makeField(12);
+    // Leave entrant 1 alone at table 1.
+    for (int seat = 1; seat < 6; ++seat)
+        field.tables[1].seats[seat] = TournamentField::EMPTY_SEAT;
+    RandomSource::shared().setSeed(8);
+    int before = field.entry(1)->chips;
+    field.simulateHand(0); // also harmless: table 0 is never simulated by advance
+    uint64_t state = RandomSource::shared().rawState();
+    for (int t = 1; t < 2; ++t) {
+        if (field.countAt(t) >= 2)
+            field.simulateHand(t);
+    }
+    EXPECT_EQ(field.entry(1)->chips, before);
+    EXPECT_EQ(RandomSource::shared().rawState(), state);
+}
+
+// Advances a field with random busts; after each: entrant 0 never moves, no table
+// holds more than six, and the emptiest table holds at least remaining / needed.
+TEST(TournamentFieldTest, BalancingKeepsTablesEvenAndNeverMovesTheHuman)
+{
+    RandomSource::shared().setSeed(99);
+    TournamentField field = makeField(250);
+    int rounds = 0;
+    while (field.remaining > 6 && rounds < 5000) {
+        // The human's table plays too: give its chips a nudge.
+        for (int seat = 1; seat < 6; ++seat) {
+            int i = field.entrantAt(seat);
+            if (i >= 0 && RandomSource::shared().nextInt(10) == 0)
+                field.setChipsAtHumanSeat(seat, 0);
+        }
+        field.entry(0)->chips = 1000; // the human survives
+        field.advance();
+        ++rounds;
+        ASSERT_EQ(field.tables[0].seats[0], 0);
+        int needed = (field.remaining + 5) / 6;
+        int nonEmpty = 0;
+        int emptiest = 7;
+        int total = 0;
+        for (int t = 0; t < field.tableCount; ++t) {
+            int c = field.countAt(t);
+            ASSERT_LE(c, 6);
+            total += c;
+            if (c > 0) {
+                ++nonEmpty;
+                emptiest = std::min(emptiest, c);
+            }
+        }
+        ASSERT_EQ(total, field.remaining);
+        ASSERT_EQ(nonEmpty, needed);
+        ASSERT_GE(emptiest, field.remaining / needed);
+    }
+    EXPECT_LE(field.remaining, 6);
+}
