@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/io/GameSetup.h"
+#include "core/io/Profile.h"
+#include "core/io/RecordClient.h"
+#include "poker/PokerTable.h"
+
+#include <cstdint>
+
+// What the game writes under each store name and reads back: the profile, the
+// game setup, and the cash game in progress with its seat list. The controller
+// owns one and hands it to RecordStore::saveObject and loadObject.
+class GameRecordClient : public RecordClient {
+public:
+    GameRecordClient(Profile& profile, GameSetup& setup);
+
+    // "KMRB2Game" needs a table; saving it marks the game as in progress.
+    bool saveRecord(const String& storeName, DataOutputStream& out) override;
+    // "KMRB2Game" is read only while gameInProgress is set and a table exists. A
+    // refused record leaves the table, avatars and human seat as they were.
+    bool loadRecord(const String& storeName, DataInputStream& in) override;
+
+    PokerTable* table = nullptr; // the engine's table while a game exists, not owned
+    // The screens' picture number of each seat, and the human's seat.
+    uint8_t avatars[PokerTable::SEATS] = { 6, 6, 6, 6, 6, 6 };
+    int32_t humanSeat = 0;
+    bool gameInProgress = false;
+    bool tourneyInProgress = false;
+
+private:
+    Profile& profile;
+    GameSetup& setup;
+};

@@ -1,0 +1,109 @@
+#include "poker/GameRecordClient.h"
+
+#include "core/io/RecordStore.h"
+#include "core/io/TempDirectory.h"
+#include "host/PosixFileSystem.h"
+#include "poker/GameRecord.h"
+#include "poker/TableHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+class GameRecordClientTest : public ::testing::Test {
+protected:
+    TempDirectory dir;
+    PosixFileSystem files { dir.path };
+    Profile profile;
+    GameSetup setup;
+    GameRecordClient client { profile, setup };
+};
+
+std::string dataDir()
+{
+    const char* root = std::getenv("KM_TEST_DATA");
+    return std::string(root ? root : "tests/data") + "/io";
+}
+
+std::vector<uint8_t> readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST_F(GameRecordClientTest, CashGameSavesAndResumes)
+{
+    ScriptedTable saved({ 1200, 0, 640 }, 0);
+    saved.table.player(0).type = Player::HUMAN;
+    client.table = &saved.table;
+    client.avatars[2] = 4;
+    EXPECT_FALSE(client.gameInProgress);
+    ASSERT_TRUE(RecordStore::saveObject(GameRecord::STORE_NAME, client, &files));
+    EXPECT_TRUE(client.gameInProgress);
+
+    Profile otherProfile;
+    GameSetup otherSetup;
+    GameRecordClient resumed(otherProfile, otherSetup);
+    ScriptedTable fresh({ 1000 }, 0);
+    resumed.table = &fresh.table;
+    // Without the in-progress flag nothing is read.
+    EXPECT_FALSE(RecordStore::loadObject(GameRecord::STORE_NAME, resumed, &files));
+    resumed.gameInProgress = true;
+    ASSERT_TRUE(RecordStore::loadObject(GameRecord::STORE_NAME, resumed, &files));
+    EXPECT_EQ(fresh.table.player(2).chips, 640);
+    EXPECT_EQ(resumed.avatars[2], 4);
+}
+
+TEST_F(GameRecordClientTest, ProfileAndSetupGoThroughTheSameClient)
+{
+    profile.bankroll = 31337;
+    setup.stakeLevel = 3;
+    ASSERT_TRUE(RecordStore::saveObject(Profile::STORE_NAME, client, &files));
+    ASSERT_TRUE(RecordStore::saveObject(GameSetup::STORE_NAME, client, &files));
+    EXPECT_FALSE(RecordStore::saveObject("Unknown", client, &files));
+    EXPECT_FALSE(dir.exists("Unknown_DATA.dat"));
+    profile.bankroll = 0;
+    setup.stakeLevel = 0;
+    EXPECT_TRUE(RecordStore::loadObject(Profile::STORE_NAME, client, &files));
+    EXPECT_TRUE(RecordStore::loadObject(GameSetup::STORE_NAME, client, &files));
+    EXPECT_EQ(profile.bankroll, 31337);
+    EXPECT_EQ(setup.stakeLevel, 3);
+}
+
+TEST_F(GameRecordClientTest, SavedGameSamplesLoadOrAreRefusedWhole)
+{
+    ScriptedTable good({ 1000 }, 0);
+    client.table = &good.table;
+    client.gameInProgress = true;
+    dir.write("KMRB2Game_DATA.dat", readFile(dataDir() + "/KMRB2Game_DATA.dat"));
+    ASSERT_TRUE(RecordStore::loadObject(GameRecord::STORE_NAME, client, &files));
+    EXPECT_EQ(good.table.handsPlayed, -56);
+
+    std::string folder = dataDir() + "/malformed";
+    DIR* listing = opendir(folder.c_str());
+    ASSERT_NE(listing, nullptr);
+    int checked = 0;
+    while (dirent* entry = readdir(listing)) {
+        std::string name = entry->d_name;
+        if (name.rfind("KMRB2Game--", 0) != 0)
+            continue;
+        ScriptedTable target({ 777 }, 0);
+        target.table.dealer = 3;
+        client.table = &target.table;
+        client.humanSeat = 0;
+        dir.write("KMRB2Game_DATA.dat", readFile(folder + "/" + name));
+        EXPECT_FALSE(RecordStore::loadObject(GameRecord::STORE_NAME, client, &files)) << name;
+        EXPECT_EQ(target.table.player(0).chips, 777) << name;
+        EXPECT_EQ(target.table.dealer, 3) << name;
+        EXPECT_EQ(client.humanSeat, 0) << name;
+        ++checked;
+    }
+    closedir(listing);
+    EXPECT_GE(checked, 7);
+}
