@@ -1,6 +1,9 @@
 #include "poker/GameRecordClient.h"
 
 #include "poker/GameRecord.h"
+#include "poker/TourneyRecord.h"
+
+#include <memory>
 
 GameRecordClient::GameRecordClient(Profile& profile, GameSetup& setup)
     : profile(profile)
@@ -20,6 +23,8 @@ bool GameRecordClient::saveRecord(const String& storeName, DataOutputStream& out
         gameInProgress = true;
         return true;
     }
+    if (storeName.equals(TourneyRecord::STORE_NAME))
+        return table && field && TourneyRecord::writeTourney(out, setup.stakeLevel, *table, *field);
     return false;
 }
 
@@ -36,6 +41,25 @@ bool GameRecordClient::loadRecord(const String& storeName, DataInputStream& in)
         if (!record.read(in, *table))
             return false;
         record.applyTo(*table, avatars, humanSeat);
+        return true;
+    }
+    if (storeName.equals(TourneyRecord::STORE_NAME)) {
+        if (!tourneyInProgress || !table || !field)
+            return false;
+        // About 20 KB for a full field: kept off the stack.
+        std::unique_ptr<TourneyRecord> record(new TourneyRecord);
+        if (!record->readFields(in) || !record->isValidFor(*table))
+            return false;
+        if (!record->field.isValidFor(*field)) {
+            // Set up for another size: build the field the record was saved from.
+            TournamentField rebuilt;
+            rebuilt.createField(record->entrants);
+            if (!record->field.isValidFor(rebuilt))
+                return false;
+            *field = rebuilt;
+        }
+        record->applyTo(*table, *field);
+        tourneyStakeIndex = record->stakeIndex;
         return true;
     }
     return false;

@@ -4,11 +4,12 @@
 #include "core/io/Profile.h"
 #include "core/io/RecordClient.h"
 #include "poker/PokerTable.h"
+#include "poker/TournamentField.h"
 
 #include <cstdint>
 
 // What the game writes under each store name and reads back: the profile, the
-// game setup, and the cash game in progress with its seat list. The controller
+// game setup, the cash game in progress with its seat list, and the tournament. The controller
 // owns one and hands it to RecordStore::saveObject and loadObject.
 class GameRecordClient : public RecordClient {
 public:
@@ -16,11 +17,16 @@ public:
 
     // "KMRB2Game" needs a table; saving it marks the game as in progress.
     bool saveRecord(const String& storeName, DataOutputStream& out) override;
-    // "KMRB2Game" is read only while gameInProgress is set and a table exists. A
-    // refused record leaves the table, avatars and human seat as they were.
+    // "KMRB2Game" is read only while gameInProgress is set and a table exists;
+    // "KMRB2Tourney" while tourneyInProgress is set and a table and field exist (the
+    // field is created anew for the saved entrant count). A refused record leaves
+    // the table, field, avatars and human seat as they were.
     bool loadRecord(const String& storeName, DataInputStream& in) override;
 
     PokerTable* table = nullptr; // the engine's table while a game exists, not owned
+    TournamentField* field = nullptr; // the tournament's field, not owned
+    // The tournament's stake index: written from the setup's stake level, set on loading.
+    int32_t tourneyStakeIndex = 0;
     // The screens' picture number of each seat, and the human's seat.
     uint8_t avatars[PokerTable::SEATS] = { 6, 6, 6, 6, 6, 6 };
     int32_t humanSeat = 0;

@@ -107,3 +107,40 @@ TEST_F(GameRecordClientTest, SavedGameSamplesLoadOrAreRefusedWhole)
     closedir(listing);
     EXPECT_GE(checked, 7);
 }
+
+TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
+{
+    PokerTable table;
+    table.resetGame();
+    table.setBlindSchedule();
+    TournamentField field;
+    field.createField(12);
+    client.table = &table;
+    client.field = &field;
+    client.tourneyInProgress = true;
+    dir.write("KMRB2Tourney_DATA.dat", readFile(dataDir() + "/KMRB2Tourney_DATA.dat"));
+    ASSERT_TRUE(RecordStore::loadObject("KMRB2Tourney", client, &files));
+    EXPECT_EQ(client.tourneyStakeIndex, 2);
+    EXPECT_TRUE(field.entries[11]->name.equals(String("E11")));
+
+    std::string folder = dataDir() + "/malformed";
+    DIR* listing = opendir(folder.c_str());
+    ASSERT_NE(listing, nullptr);
+    int checked = 0;
+    while (dirent* entry = readdir(listing)) {
+        std::string name = entry->d_name;
+        if (name.rfind("KMRB2Tourney--", 0) != 0)
+            continue;
+        TournamentField target;
+        target.createField(18);
+        target.remaining = 9;
+        client.field = &target;
+        dir.write("KMRB2Tourney_DATA.dat", readFile(folder + "/" + name));
+        EXPECT_FALSE(RecordStore::loadObject("KMRB2Tourney", client, &files)) << name;
+        EXPECT_EQ(target.entrants, 18) << name;
+        EXPECT_EQ(target.remaining, 9) << name;
+        ++checked;
+    }
+    closedir(listing);
+    EXPECT_GE(checked, 8);
+}

@@ -3,6 +3,9 @@
 
 #include "core/io/ByteArrayInputStream.h"
 #include "poker/GameRecord.h"
+#include "poker/TourneyRecord.h"
+
+#include <memory>
 
 namespace {
 
@@ -85,7 +88,76 @@ void decodeGame(const StoreFile& file, JsonWriter& json)
     json.endArray().key("humanSeat").value(int64_t(game.humanSeat)).endObject();
 }
 
-void decodeTourney(const StoreFile& file, JsonWriter&)
+// The tournament record is checked against a table set up with the schedule and
+// a field of the recorded size, as the game restores it.
+void decodeTourney(const StoreFile& file, JsonWriter& json)
 {
-    throw ToolError(file.path + ": decoding saved tournaments is not available yet");
+    ByteArray record = recordOne(file);
+    ByteArrayInputStream source(record);
+    DataInputStream in(&source);
+    std::unique_ptr<TourneyRecord> tourney(new TourneyRecord);
+    if (!tourney->readFields(in))
+        throw ToolError(file.path + ": record 1 is truncated or its field sizes cannot be read");
+    PokerTable table;
+    table.resetGame();
+    table.setBlindSchedule();
+    const FieldRecord& field = tourney->field;
+    json.key("valid")
+        .value(tourney->isValidFor(table))
+        .key("fields")
+        .beginObject()
+        .key("entrants")
+        .value(int64_t(tourney->entrants))
+        .key("fieldIndex")
+        .value(int64_t(tourney->fieldIndex))
+        .key("stakeIndex")
+        .value(int64_t(tourney->stakeIndex))
+        .key("table");
+    writeTable(tourney->table, json);
+    json.key("field")
+        .beginObject()
+        .key("seatsPerTable")
+        .value(int64_t(field.seatsPerTable))
+        .key("remaining")
+        .value(int64_t(field.remaining))
+        .key("tableCount")
+        .value(int64_t(field.tableCount))
+        .key("bigBlind")
+        .value(int64_t(field.bigBlind))
+        .key("smallBlind")
+        .value(int64_t(field.smallBlind))
+        .key("humanTable")
+        .value(int64_t(field.humanTable))
+        .key("humanSeat")
+        .value(int64_t(field.humanSeat))
+        .key("standings")
+        .beginArray();
+    for (int32_t i = 0; i < field.entrants; ++i)
+        json.value(int64_t(field.standings[i]));
+    json.endArray().key("entries").beginArray();
+    for (int32_t i = 0; i < field.entrants; ++i) {
+        const FieldRecord::EntryRecord& entry = field.entries[i];
+        json.beginObject()
+            .key("name")
+            .value(utf8Of(entry.name))
+            .key("chips")
+            .value(int64_t(entry.chips))
+            .key("place")
+            .value(int64_t(entry.place))
+            .key("table")
+            .value(int64_t(entry.table))
+            .key("id")
+            .value(int64_t(entry.id))
+            .key("avatar")
+            .value(int64_t(entry.avatar))
+            .endObject();
+    }
+    json.endArray().key("tables").beginArray();
+    for (int32_t t = 0; t < field.tableCount; ++t) {
+        json.beginObject().key("seats").beginArray();
+        for (int32_t seat : field.tables[t].seats)
+            json.value(int64_t(seat));
+        json.endArray().key("button").value(int64_t(field.tables[t].button)).endObject();
+    }
+    json.endArray().endObject().endObject();
 }

@@ -42,6 +42,28 @@ def seat_list(avatars=(6, 1, 0, 0, 0, 0), human=0):
     return out + b(human)
 
 
+def field_record(n=12, seats_per_table=6, table_count=None, standings=None, place=1, seat_override=None,
+                 human_seat=0):
+    tables = table_count if table_count is not None else (n + 5) // 6
+    out = b(seats_per_table) + struct.pack('>h', n) + b(tables) + struct.pack('>ii', 10, 5)
+    out += struct.pack('>h', 0) + b(human_seat)
+    for i in range(n):
+        standing = standings[i] if standings else i
+        out += struct.pack('>h', standing) + utf('E%d' % i) + struct.pack('>ih', 500, place)
+        out += b(i % tables) + struct.pack('>h', i) + b(i % 6)
+    for t in range(min(tables, 42)):
+        seats = [i for i in range(n) if i % tables == t][:6]
+        seats += [-1] * (6 - len(seats))
+        if seat_override and t == 0:
+            seats[seat_override[0]] = seat_override[1]
+        out += b''.join(struct.pack('>h', s) for s in seats) + b(0)
+    return out
+
+
+def tourney(entrants=12, field_index=0, stake=2, **field):
+    return struct.pack('>h', entrants) + b(field_index, stake) + table_record(level=0) + field_record(**field)
+
+
 def write(name, data):
     with open(os.path.join(HERE, name), 'wb') as f:
         f.write(data)
@@ -84,11 +106,22 @@ def main():
     write(m + 'KMRB2Game--avatar-negative.dat', store(1, [(1, table_record() + seat_list(avatars=(6, -1, 0, 0, 0, 0)))]))
     write(m + 'KMRB2Game--truncated.dat', store(1, [(1, game[:-1])]))
 
+    write(m + 'KMRB2Tourney--seats-per-table-7.dat', store(1, [(1, tourney(seats_per_table=7))]))
+    write(m + 'KMRB2Tourney--table-count-43.dat', store(1, [(1, tourney(table_count=43))]))
+    write(m + 'KMRB2Tourney--standing-out-of-range.dat',
+          store(1, [(1, tourney(standings=[12] + list(range(1, 12))))]))
+    write(m + 'KMRB2Tourney--place-0.dat', store(1, [(1, tourney(place=0))]))
+    write(m + 'KMRB2Tourney--seat-holds-entrant-12.dat', store(1, [(1, tourney(seat_override=(5, 12)))]))
+    write(m + 'KMRB2Tourney--entrants-not-of-field-index.dat', store(1, [(1, tourney(field_index=1))]))
+    write(m + 'KMRB2Tourney--human-seat-6.dat', store(1, [(1, tourney(human_seat=6))]))
+    write(m + 'KMRB2Tourney--truncated.dat', store(1, [(1, tourney()[:-3])]))
+
     # Good samples.
     write('GAME_STORE_DATA.dat', store(1, [(1, b(1, 1, 1, 70, 0, 1, 1))]))
     write('KMRB2Options_DATA.dat', store(1, [(1, profile)]))
     write('KMRB2GameInit_DATA.dat', store(1, [(1, setup(8, 2, 3, 4))]))
     write('KMRB2Game_DATA.dat', store(1, [(1, table_record(hands=200 - 256, level=0) + seat_list())]))
+    write('KMRB2Tourney_DATA.dat', store(1, [(1, tourney())]))
     write('One_DATA.dat', store(1, [(1, b'abc')]))
 
 

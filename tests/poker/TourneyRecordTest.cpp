@@ -1,0 +1,292 @@
+#include "poker/TourneyRecord.h"
+
+#include "core/io/ByteArrayInputStream.h"
+#include "core/io/ByteArrayOutputStream.h"
+#include "poker/TableHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A consistent 250-entrant tournament: entrants seated round the 42 tables in turn,
+// the first 40 eliminated with places 211..250.
+std::unique_ptr<TourneyRecord> bigTourney()
+{
+    auto record = std::make_unique<TourneyRecord>();
+    record->entrants = 250;
+    record->fieldIndex = 4;
+    record->stakeIndex = 5;
+    TableRecord& table = record->table;
+    for (int seat = 0; seat < PokerTable::SEATS; ++seat) {
+        table.players[seat].seat = seat;
+        table.players[seat].name = String("P");
+        table.players[seat].seated = true;
+        table.players[seat].chips = 500;
+    }
+    table.level = 4;
+    table.handsPlayed = 45;
+    FieldRecord& field = record->field;
+    field.entrants = 250;
+    field.tableCount = 42;
+    field.remaining = 210;
+    field.bigBlind = 70;
+    field.smallBlind = 35;
+    int filled[FieldRecord::MAX_TABLES] = {};
+    for (int i = 0; i < 250; ++i) {
+        FieldRecord::EntryRecord& entry = field.entries[i];
+        entry.id = i;
+        entry.name = String("E") + int32_t(i);
+        entry.avatar = i % 6;
+        bool out = i >= 210;
+        entry.chips = out ? 0 : 500 + i;
+        entry.place = out ? 250 - (i - 210) : 1 + (209 - i);
+        field.standings[out ? i : 209 - i] = i;
+        if (!out) {
+            int t = i % 42;
+            entry.table = t;
+            field.tables[t].seats[filled[t]++] = i;
+        }
+    }
+    return record;
+}
+
+ByteArray bytesOf(const TourneyRecord& record)
+{
+    ByteArrayOutputStream bytes;
+    DataOutputStream out(&bytes);
+    EXPECT_TRUE(record.write(out));
+    return bytes.toByteArray();
+}
+
+PokerTable scheduledTable()
+{
+    PokerTable table;
+    table.resetGame();
+    table.setBlindSchedule();
+    return table;
+}
+
+bool readsValid(const ByteArray& bytes)
+{
+    ByteArrayInputStream source(bytes);
+    DataInputStream in(&source);
+    auto record = std::make_unique<TourneyRecord>();
+    PokerTable table = scheduledTable();
+    return record->readFields(in) && record->isValidFor(table);
+}
+
+} // namespace
+
+TEST(TourneyRecordTest, BigFieldHolds250EntriesAnd42TablesAndReadsBack)
+{
+    auto saved = bigTourney();
+    ByteArray bytes = bytesOf(*saved);
+    ByteArrayInputStream source(bytes);
+    DataInputStream in(&source);
+    auto loaded = std::make_unique<TourneyRecord>();
+    ASSERT_TRUE(loaded->readFields(in));
+    EXPECT_EQ(source.available(), 0);
+    PokerTable table = scheduledTable();
+    ASSERT_TRUE(loaded->isValidFor(table));
+    EXPECT_EQ(loaded->field.tableCount, 42);
+    EXPECT_EQ(loaded->field.entries[249].place, 211);
+    EXPECT_EQ(loaded->field.entries[249].chips, 0);
+    EXPECT_EQ(loaded->field.entries[249].table, -1);
+    EXPECT_TRUE(loaded->field.entries[17].name.equals(String("E17")));
+    EXPECT_EQ(loaded->field.tables[41].seats[4], 209);
+    EXPECT_EQ(loaded->field.tables[41].seats[5], -1);
+    EXPECT_EQ(loaded->table.level, 4);
+    // Saved again, byte for byte the same.
+    ByteArray again = bytesOf(*loaded);
+    ASSERT_EQ(again.length, bytes.length);
+    EXPECT_EQ(std::memcmp(again.data, bytes.data, size_t(bytes.length)), 0);
+}
+
+TEST(TourneyRecordTest, ValuesThatIndexTheFieldRefuseTheRecord)
+{
+    const std::vector<std::pair<const char*, std::function<void(TourneyRecord&)>>> corruptions = {
+        { "entrants not of the field index", [](TourneyRecord& r) { r.entrants = r.field.entrants = 249; } },
+        { "field index", [](TourneyRecord& r) { r.fieldIndex = 5; } },
+        { "stake index", [](TourneyRecord& r) { r.stakeIndex = -1; } },
+        { "remaining", [](TourneyRecord& r) { r.field.remaining = 251; } },
+        { "human table", [](TourneyRecord& r) { r.field.humanTable = 42; } },
+        { "human seat", [](TourneyRecord& r) { r.field.humanSeat = 6; } },
+        { "standings entrant", [](TourneyRecord& r) { r.field.standings[3] = 250; } },
+        { "standings twice", [](TourneyRecord& r) { r.field.standings[3] = r.field.standings[4]; } },
+        { "entry id", [](TourneyRecord& r) { r.field.entries[7].id = 8; } },
+        { "place", [](TourneyRecord& r) { r.field.entries[7].place = 0; } },
+        { "entry table", [](TourneyRecord& r) { r.field.entries[7].table = 42; } },
+        { "avatar", [](TourneyRecord& r) { r.field.entries[7].avatar = 8; } },
+        { "chips", [](TourneyRecord& r) { r.field.entries[7].chips = -1; } },
+        { "seat entrant", [](TourneyRecord& r) { r.field.tables[2].seats[5] = 250; } },
+        { "seated twice", [](TourneyRecord& r) { r.field.tables[2].seats[5] = r.field.tables[1].seats[0]; } },
+        { "button", [](TourneyRecord& r) { r.field.tables[2].button = 6; } },
+        { "table level", [](TourneyRecord& r) { r.table.level = 20; } },
+    };
+    ASSERT_TRUE(readsValid(bytesOf(*bigTourney())));
+    for (const auto& corruption : corruptions) {
+        auto record = bigTourney();
+        corruption.second(*record);
+        EXPECT_FALSE(readsValid(bytesOf(*record))) << corruption.first;
+    }
+}
+
+TEST(TourneyRecordTest, CountsThatSizeTheReadLoopsAreCheckedBeforeReading)
+{
+    // seatsPerTable and tableCount decide how much follows; a hostile value must
+    // stop the read, not run past the record's arrays.
+    for (int32_t seatsPerTable : { 0, 7, 127, -1 }) {
+        auto record = bigTourney();
+        record->field.seatsPerTable = seatsPerTable;
+        ByteArray bytes = bytesOf(*record);
+        ByteArrayInputStream source(bytes);
+        DataInputStream in(&source);
+        auto loaded = std::make_unique<TourneyRecord>();
+        EXPECT_FALSE(loaded->readFields(in)) << seatsPerTable;
+    }
+    // Header 4 bytes, table record 1 + 6 x 9 + 11 = 66 bytes (one-letter names),
+    // then seatsPerTable and remaining: the table count is byte 73.
+    const int32_t tableCountAt = 4 + 66 + 3;
+    for (uint8_t tableCount : { 0, 43, 127, 0xFD }) {
+        ByteArray bytes = bytesOf(*bigTourney());
+        ASSERT_EQ(bytes[tableCountAt], 42);
+        bytes[tableCountAt] = tableCount;
+        ByteArrayInputStream source(bytes);
+        DataInputStream in(&source);
+        auto loaded = std::make_unique<TourneyRecord>();
+        EXPECT_FALSE(loaded->readFields(in)) << int(tableCount);
+    }
+    for (int32_t entrants : { 0, -12, 251, 30000 }) {
+        auto record = bigTourney();
+        record->entrants = entrants;
+        ByteArray bytes = bytesOf(*record);
+        ByteArrayInputStream source(bytes);
+        DataInputStream in(&source);
+        auto loaded = std::make_unique<TourneyRecord>();
+        EXPECT_FALSE(loaded->readFields(in)) << entrants;
+    }
+    ByteArray good = bytesOf(*bigTourney());
+    for (int32_t cut : { 0, 3, 60, good.length / 2, good.length - 1 }) {
+        ByteArrayInputStream source(good, 0, cut);
+        DataInputStream in(&source);
+        auto loaded = std::make_unique<TourneyRecord>();
+        EXPECT_FALSE(loaded->readFields(in)) << cut;
+    }
+}
+
+// Through the record client and the store files: a 250-entrant field played for a
+// while, with eliminated entrants, comes back entry for entry into a field that
+// was set up for another size.
+#include "core/io/RecordStore.h"
+#include "core/io/TempDirectory.h"
+#include "host/PosixFileSystem.h"
+#include "poker/GameRecordClient.h"
+#include "poker/RandomSource.h"
+
+TEST(TourneyRecordTest, PlayedFieldRoundTripsThroughTheStore)
+{
+    RandomSource::shared().setSeed(1234);
+    PokerTable table = scheduledTable();
+    table.handsPlayed = 200;
+    table.level = 19;
+    TournamentField field;
+    field.createField(250);
+    for (int i = 0; i < 250; ++i)
+        field.setEntry(i, String("E") + int32_t(i), TournamentField::STARTING_CHIPS, i % 6);
+    for (int hand = 0; hand < 40; ++hand) {
+        field.bigBlind = 400;
+        field.smallBlind = 200;
+        field.advance();
+    }
+    ASSERT_LT(field.remaining, 250); // some entrants are out
+    int eliminated = -1;
+    for (int i = 0; i < 250 && eliminated < 0; ++i) {
+        if (!field.entries[size_t(i)]->active)
+            eliminated = i;
+    }
+    ASSERT_GE(eliminated, 0);
+
+    TempDirectory dir;
+    PosixFileSystem files(dir.path);
+    Profile profile;
+    GameSetup setup;
+    setup.stakeLevel = 3;
+    GameRecordClient client(profile, setup);
+    client.table = &table;
+    client.field = &field;
+    ASSERT_TRUE(RecordStore::saveObject(TourneyRecord::STORE_NAME, client, &files));
+
+    PokerTable restoredTable = scheduledTable();
+    TournamentField restoredField;
+    restoredField.createField(12);
+    GameRecordClient resumed(profile, setup);
+    resumed.table = &restoredTable;
+    resumed.field = &restoredField;
+    resumed.tourneyInProgress = true;
+    ASSERT_TRUE(RecordStore::loadObject(TourneyRecord::STORE_NAME, resumed, &files));
+    EXPECT_EQ(resumed.tourneyStakeIndex, 3);
+    EXPECT_EQ(restoredTable.handsPlayed, -56);
+    EXPECT_EQ(restoredTable.level, 19);
+    ASSERT_EQ(restoredField.entrants, 250);
+    EXPECT_EQ(restoredField.remaining, field.remaining);
+    EXPECT_EQ(restoredField.tableCount, 42);
+    EXPECT_EQ(restoredField.bigBlind, 400);
+    for (int i = 0; i < 250; ++i) {
+        const FieldEntry& a = *field.entries[size_t(i)];
+        const FieldEntry& b = *restoredField.entries[size_t(i)];
+        ASSERT_TRUE(a.name.equals(b.name)) << i;
+        ASSERT_EQ(a.chips, b.chips) << i;
+        ASSERT_EQ(b.startChips, b.chips) << i;
+        ASSERT_EQ(a.active, b.active) << i;
+        ASSERT_EQ(a.place, b.place) << i;
+        ASSERT_EQ(a.table, b.table) << i;
+        ASSERT_EQ(a.avatar, b.avatar) << i;
+        ASSERT_EQ(field.standings[size_t(i)], restoredField.standings[size_t(i)]) << i;
+    }
+    for (int t = 0; t < 42; ++t) {
+        for (int seat = 0; seat < 6; ++seat)
+            ASSERT_EQ(field.tables[size_t(t)].seats[seat], restoredField.tables[size_t(t)].seats[seat]);
+        ASSERT_EQ(field.tables[size_t(t)].button, restoredField.tables[size_t(t)].button);
+    }
+    // The eliminated entrant keeps its finishing place and stays out.
+    EXPECT_FALSE(restoredField.entries[size_t(eliminated)]->active);
+    EXPECT_EQ(restoredField.entries[size_t(eliminated)]->chips, 0);
+    EXPECT_GT(restoredField.entries[size_t(eliminated)]->place, restoredField.remaining);
+    // The restored field plays on.
+    for (int hand = 0; hand < 20; ++hand)
+        restoredField.advance();
+    EXPECT_LE(restoredField.remaining, field.remaining);
+}
+
+TEST(TourneyRecordTest, RefusedTourneyLeavesTheFieldAsSetUp)
+{
+    PokerTable table = scheduledTable();
+    TournamentField field;
+    field.createField(36);
+    for (int i = 0; i < 36; ++i)
+        field.setEntry(i, String("E"), TournamentField::STARTING_CHIPS, 0);
+    Profile profile;
+    GameSetup setup;
+    GameRecordClient client(profile, setup);
+    client.table = &table;
+    client.field = &field;
+    ByteArrayOutputStream bytes;
+    DataOutputStream out(&bytes);
+    ASSERT_TRUE(client.saveRecord(TourneyRecord::STORE_NAME, out));
+    ByteArray record = bytes.toByteArray();
+    record[2] = 4; // field index 4 (250) for 36 entrants
+
+    TournamentField target;
+    target.createField(12);
+    target.remaining = 7;
+    client.field = &target;
+    client.tourneyInProgress = true;
+    ByteArrayInputStream source(record);
+    DataInputStream in(&source);
+    EXPECT_FALSE(client.loadRecord(TourneyRecord::STORE_NAME, in));
+    EXPECT_EQ(target.entrants, 12);
+    EXPECT_EQ(target.remaining, 7);
+}

@@ -1,0 +1,98 @@
+// Runs the built kmtool on the sample stores: the JSON it prints, its refusals, and
+// that it never changes the file it reads.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+};
+
+ToolRun kmtool(const std::string& arguments)
+{
+    const char* build = std::getenv("KM_BUILD_DIR");
+    std::string command = std::string(build ? build : "build") + "/kmtool " + arguments + " 2>/dev/null";
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, got);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string samples()
+{
+    const char* root = std::getenv("KM_TEST_DATA");
+    return std::string(root ? root : "tests/data") + "/io";
+}
+
+std::string contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST(StoreCommandsTest, DumpPrintsEveryRecordAndNextRecordId)
+{
+    ToolRun run = kmtool("store dump " + samples() + "/One_DATA.dat");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "{\"records\":[{\"id\":1,\"length\":3,\"hex\":\"616263\"}],\"nextRecordId\":1}\n");
+    ToolRun relative = kmtool("store dump One_DATA.dat --data-dir " + samples());
+    EXPECT_EQ(relative.out, run.out);
+}
+
+TEST(StoreCommandsTest, DecodeNamesEachKnownStoresFields)
+{
+    ToolRun settings = kmtool("store decode " + samples() + "/GAME_STORE_DATA.dat");
+    EXPECT_EQ(settings.status, 0);
+    EXPECT_EQ(settings.out, "{\"store\":\"GAME_STORE\",\"kind\":\"settings\",\"fields\":{\"soundOn\":true,\"volume\":70,"
+                            "\"musicOn\":false,\"askSoundAtStart\":true,\"vibrationOn\":true}}\n");
+    ToolRun setup = kmtool("store decode " + samples() + "/KMRB2GameInit_DATA.dat");
+    EXPECT_NE(setup.out.find("\"gameType\":8,\"stakeLevel\":2,\"playerName\":\"Rosa\""), std::string::npos);
+    ToolRun profile = kmtool("store decode " + samples() + "/KMRB2Options_DATA.dat");
+    EXPECT_NE(profile.out.find("\"names\":[\"N0\",\"N1\""), std::string::npos);
+    ToolRun game = kmtool("store decode " + samples() + "/KMRB2Game_DATA.dat");
+    EXPECT_NE(game.out.find("\"valid\":true"), std::string::npos);
+    EXPECT_NE(game.out.find("\"handsPlayed\":-56"), std::string::npos);
+    ToolRun tourney = kmtool("store decode " + samples() + "/KMRB2Tourney_DATA.dat");
+    EXPECT_EQ(tourney.status, 0);
+    EXPECT_NE(tourney.out.find("\"entrants\":12"), std::string::npos);
+    EXPECT_NE(tourney.out.find("\"seats\":[1,3,5,7,9,11]"), std::string::npos);
+}
+
+TEST(StoreCommandsTest, RefusalsExitWithTwoAndFilesStayUntouched)
+{
+    std::string malformed = samples() + "/malformed/Store--4gb-length.dat";
+    struct stat before;
+    ASSERT_EQ(stat(malformed.c_str(), &before), 0);
+    std::string bytes = contents(malformed);
+    EXPECT_EQ(kmtool("store dump " + malformed).status, 2);
+    EXPECT_EQ(kmtool("store decode " + malformed).status, 2);
+    EXPECT_EQ(kmtool("store dump " + samples() + "/absent_DATA.dat").status, 2);
+    EXPECT_EQ(kmtool("store decode " + samples() + "/One_DATA.dat").status, 2); // not a known store
+    EXPECT_EQ(kmtool("store dump").status, 2);
+    struct stat after;
+    ASSERT_EQ(stat(malformed.c_str(), &after), 0);
+    EXPECT_EQ(contents(malformed), bytes);
+    EXPECT_EQ(before.st_mtime, after.st_mtime);
+    // Decoding a missing GAME_STORE must not create it, as the game's loader would.
+    EXPECT_EQ(kmtool("store decode " + samples() + "/missing/GAME_STORE_DATA.dat").status, 2);
+    struct stat none;
+    EXPECT_NE(stat((samples() + "/missing").c_str(), &none), 0);
+}
