@@ -19,8 +19,7 @@ struct ToolRun {
 
 ToolRun kmtool(const std::string& arguments)
 {
-    const char* build = std::getenv("KM_BUILD_DIR");
-    std::string command = std::string(build ? build : "build") + "/kmtool " + arguments + " 2>/dev/null";
+    std::string command = std::string(KMTOOL_PATH) + " " + arguments + " 2>/dev/null";
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
