@@ -14,8 +14,7 @@ inline bool openBuiltPack()
 {
     if (currentResourcePack())
         return true;
-    const char* dir = std::getenv("KM_BUILD_DIR");
-    const std::string path = std::string(dir ? dir : ".") + "/Kestrelmoore_res.dat";
+    const std::string path = std::string(KM_BUILD_DIR) + "/Kestrelmoore_res.dat";
     return openResourcePack(path.c_str());
 }
 
