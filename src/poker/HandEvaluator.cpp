@@ -309,25 +309,261 @@ void HandEvaluator::analyse(const int* cards, int count, const HandAnalysis* pre
     finish(s, out);
 }
 
+namespace {
+
+// The tables of the seven-card path. A rank mask whose bit 0 equals bit 13 (the low
+// ace follows the high one, as everywhere except after a board straight's rewrite of
+// word 4) is indexed by its bits 1..13 alone, which halves every table to 8192
+// entries and keeps them close to the first-level cache.
+struct FastTables {
+    // Window entry: map | counts << 32 | (straightK + 1) << 40 | (highestK + 1) << 44,
+    // and ready-made flags: 8 << 48 for a straight, 8 << 56 when a count is above 0.
+    static constexpr int COUNTS_SHIFT = 32;
+    static constexpr int STRAIGHT_SHIFT = 40;
+    static constexpr int HIGHEST_SHIFT = 44;
+    static constexpr int MADE_SHIFT = 48;
+    static constexpr int FEATURE_SHIFT = 56;
+
+    // By the card byte taken unsigned (-1 and other junk give 0): the rank bit and, for
+    // an ace, the low-ace bit, in the suit's 16-bit lane.
+    uint64_t cards[256];
+    uint8_t countHigh[8192]; // bits set | highest value << 4, of mask << 1
+    uint32_t top5[8192];     // the five highest values of mask << 1, k0 in bits 16..19
+    uint64_t windows[8192];  // window entry of mask << 1 | mask >> 12
+    // By the cards of one suit: 0x3FFF when a flush (five or more), feature flag 16
+    // (three or more) in bits 16..23, made flag 16 (flush) in bits 24..31.
+    uint32_t suitFlags[16];
+
+    static uint64_t windowEntry(int32_t s)
+    {
+        uint32_t map;
+        int counts;
+        int straightK;
+        HandEvaluator::scanWindows(s, map, counts, straightK);
+        int highestK = -1;
+        for (int k = 9; k >= 0 && highestK < 0; --k) {
+            if (((s >> k) & 31) == 31)
+                highestK = k;
+        }
+        return uint64_t(map) | uint64_t(counts) << COUNTS_SHIFT | uint64_t(straightK + 1) << STRAIGHT_SHIFT
+            | uint64_t(highestK + 1) << HIGHEST_SHIFT | uint64_t(straightK >= 0 ? 8 : 0) << MADE_SHIFT
+            | uint64_t(counts ? 8 : 0) << FEATURE_SHIFT;
+    }
+
+    FastTables()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            cards[byte] = 0;
+            if (byte < CARD_COUNT) {
+                uint32_t b = uint32_t(1) << (Card::rank(byte) + 1);
+                cards[byte] = uint64_t(b | b >> 13) << (16 * Card::suit(byte));
+            }
+        }
+        for (int n = 0; n < 16; ++n)
+            suitFlags[n] = (n >= 5 ? 0x3FFFu | 16u << 24 : 0u) | (n >= 3 ? 16u << 16 : 0u);
+        for (int32_t i = 0; i < 8192; ++i) {
+            int32_t m = i << 1;
+            countHigh[i] = uint8_t(__builtin_popcount(uint32_t(m)) | highestValue(m) << 4);
+            int k[5] = { 0, 0, 0, 0, 0 };
+            fill(m, k, 0);
+            top5[i] = uint32_t(k[0] << 16 | k[1] << 12 | k[2] << 8 | k[3] << 4 | k[4]);
+            windows[i] = windowEntry(m | m >> 13);
+        }
+    }
+};
+
+const FastTables fast;
+
+// What follows from how many ranks are held twice or more (n2, bits 0..1), three
+// times or more (n3, bits 2..3) and four times (n4, bit 4): the category when neither
+// straight nor flush beats it, the multipliers that repeat the leading value X and the
+// second value Y into their kicker nibbles, how far the five highest remaining values
+// shift down to fill the rest (32: nothing left to fill), the made flags 1, 2, 4, 32
+// and 64, and feature flags 32 | 64.
+struct PairedShape {
+    uint32_t category;
+    uint32_t repeatX;
+    uint32_t repeatY;
+    uint32_t fillShift;
+    uint32_t made;
+    uint32_t features;
+};
+
+constexpr PairedShape HIGH { 0, 0, 0, 0, 0, 0 };
+constexpr PairedShape PAIR { 1, 0x11000, 0, 8, 1, 96 };
+constexpr PairedShape TWO_PAIR { 2, 0x11000, 0x110, 16, 1 | 2, 96 };
+constexpr PairedShape TRIPS { 3, 0x11100, 0, 12, 1 | 4, 96 };
+constexpr PairedShape HOUSE { 6, 0x11100, 0x11, 32, 1 | 2 | 4 | 32, 96 };
+constexpr PairedShape QUADS { 7, 0x11110, 0, 16, 1 | 4 | 64, 96 };
+// Quads beside another pair or trips also carry the two-pair and full-house flags.
+constexpr PairedShape QUADS_AND_MORE { 7, 0x11110, 0, 16, 1 | 2 | 4 | 32 | 64, 96 };
+
+// Seven distinct cards hold at most three pairs, two trips or one quads; the other
+// entries are never looked up.
+constexpr PairedShape PAIRED_SHAPES[32] = {
+    HIGH, PAIR, TWO_PAIR, TWO_PAIR,       // n3 = 0
+    HIGH, TRIPS, HOUSE, HOUSE,            // n3 = 1
+    HIGH, HIGH, HOUSE, HOUSE,             // n3 = 2
+    HIGH, HIGH, HIGH, HIGH,               //
+    HIGH, HIGH, HIGH, HIGH,               // n4 = 1, n3 = 0: impossible
+    HIGH, QUADS, QUADS_AND_MORE, QUADS_AND_MORE, // n4 = 1, n3 = 1
+    HIGH, HIGH, QUADS_AND_MORE, QUADS_AND_MORE,  // n4 = 1, n3 = 2
+    HIGH, HIGH, HIGH, HIGH,
+};
+
+// A run of five values from k + 5 down to k + 1 packed as kickers (k = 0: 5 4 3 2 1).
+inline uint32_t runKickers(uint32_t k)
+{
+    return k * 0x11111u + 0x54321u;
+}
+
+// The four 16-bit suit lanes or-ed together: the ranks present, low-ace bit included.
+inline uint32_t ranksOf(uint64_t lanes)
+{
+    uint32_t folded = uint32_t(lanes | lanes >> 32);
+    return (folded | folded >> 16) & 0x3FFF;
+}
+
+// The literal two passes with the board analysis on the stack: evaluatePlayer leaves
+// player.boardAnalysis alone.
+void twoPassesWithoutKeepingBoard(Player& player, const Board& board)
+{
+    int boardCards[Board::SLOTS] = { board.cards[0], board.cards[1], board.cards[2], board.cards[3], board.cards[4] };
+    int hole[2] = { player.hole.cards[0], player.hole.cards[1] };
+    HandAnalysis boardOnly;
+    HandEvaluator::analyse(boardCards, Board::SLOTS, nullptr, boardOnly);
+    HandEvaluator::analyse(hole, 2, &boardOnly, player.analysis);
+    player.takeResult();
+}
+
+} // namespace
+
 void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
 {
-    // The board pass only needs what survives into the second pass: the masks, the
-    // repeat flags of its loop, its straight rewrite of word 4 and its draw counts.
-    // Everything else (count fields, flush, two pair, full house and straight-flush
-    // flags, kickers) the second pass derives again from the same masks.
-    Words s;
-    load(s, nullptr);
-    for (int i = Board::SLOTS - 1; i >= 0; --i)
-        addCard(s, board.cards[i]);
-    const WindowInfo& info = tables.windows[s.straight & 0x3FFF];
-    if (info.straightK >= 0)
-        s.straight = uint32_t(straightWord(info.straightK));
-    s.straight |= uint32_t(info.counts) << 20;
-    s.features |= info.counts ? 8 : 0;
-    addCard(s, player.hole.cards[1]);
-    addCard(s, player.hole.cards[0]);
-    finish(s, player.analysis);
-    player.takeResult();
+    // One pass over the seven cards with the same result, word for word, as the board
+    // analysis followed by the hole cards on top of it. Of the board pass only two
+    // things survive into the result: its straight rewrite of word 4 (the hole cards'
+    // window scan then sees the board's straight window plus the hole ranks, not all
+    // ranks) and its draw counts, or-ed into words 4 and 10. Every other flag of the
+    // board pass is found again from the seven cards.
+    const FastTables& t = fast;
+    uint64_t b0 = t.cards[uint8_t(board.cards[0])];
+    uint64_t b1 = t.cards[uint8_t(board.cards[1])];
+    uint64_t b2 = t.cards[uint8_t(board.cards[2])];
+    uint64_t b3 = t.cards[uint8_t(board.cards[3])];
+    uint64_t b4 = t.cards[uint8_t(board.cards[4])];
+    uint64_t h0 = t.cards[uint8_t(player.hole.cards[0])];
+    uint64_t h1 = t.cards[uint8_t(player.hole.cards[1])];
+    uint64_t boardLanes = b0 | b1 | b2 | b3 | b4;
+    uint64_t holeLanes = h0 | h1;
+    uint64_t suits = boardLanes | holeLanes;
+    // Distinct cards never share a bit, so the sum equals the union; a card given twice
+    // carries. The rank words below count suits per rank, which only holds without
+    // repeats, so repeated cards take the literal two passes.
+    if (b0 + b1 + b2 + b3 + b4 + h0 + h1 != suits) {
+        twoPassesWithoutKeepingBoard(player, board);
+        return;
+    }
+
+    uint32_t c0 = uint32_t(suits) & 0x3FFE;
+    uint32_t c1 = uint32_t(suits >> 16) & 0x3FFE;
+    uint32_t c2 = uint32_t(suits >> 32) & 0x3FFE;
+    uint32_t c3 = uint32_t(suits >> 48) & 0x3FFE;
+    uint32_t low = c0 | c1;
+    uint32_t high = c2 | c3;
+    uint32_t lowBoth = c0 & c1;
+    uint32_t highBoth = c2 & c3;
+    uint32_t once = low | high;
+    uint32_t twice = lowBoth | highBoth | (low & high);
+    uint32_t thrice = (lowBoth & high) | (highBoth & low);
+    uint32_t four = lowBoth & highBoth;
+
+    // The straight scan sees all ranks, unless the board alone holds a straight: then
+    // the board pass has rewritten word 4 to that window, and only the window and the
+    // hole ranks are scanned.
+    uint32_t s = ranksOf(suits);
+    uint64_t boardEntry = t.windows[ranksOf(boardLanes) >> 1];
+    uint64_t entry = t.windows[s >> 1];
+    int boardK = int((boardEntry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
+    if (boardK >= 0) {
+        s = uint32_t(31) << boardK | ranksOf(holeLanes);
+        // After a board wheel or broadway the low-ace bit can disagree with the ace.
+        entry = ((s ^ s >> 13) & 1) == 0 ? t.windows[s >> 1] : FastTables::windowEntry(int32_t(s));
+    }
+    int straightK = int((entry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
+    uint32_t counts = uint32_t(entry >> FastTables::COUNTS_SHIFT) & 0xFF;
+    uint32_t boardCounts = uint32_t(boardEntry >> FastTables::COUNTS_SHIFT) & 0xFF;
+
+    int32_t* w = player.analysis.words;
+    uint32_t sm0 = uint32_t(suits) & 0x3FFF;
+    uint32_t sm1 = uint32_t(suits >> 16) & 0x3FFF;
+    uint32_t sm2 = uint32_t(suits >> 32) & 0x3FFF;
+    uint32_t sm3 = uint32_t(suits >> 48) & 0x3FFF;
+    uint32_t ch0 = t.countHigh[c0 >> 1]; // the low-ace bit is not counted
+    uint32_t ch1 = t.countHigh[c1 >> 1];
+    uint32_t ch2 = t.countHigh[c2 >> 1];
+    uint32_t ch3 = t.countHigh[c3 >> 1];
+    w[HandAnalysis::SUIT + 0] = int32_t(ch0 << 16 | sm0);
+    w[HandAnalysis::SUIT + 1] = int32_t(ch1 << 16 | sm1);
+    w[HandAnalysis::SUIT + 2] = int32_t(ch2 << 16 | sm2);
+    w[HandAnalysis::SUIT + 3] = int32_t(ch3 << 16 | sm3);
+    uint32_t f0 = t.suitFlags[ch0 & 15];
+    uint32_t f1 = t.suitFlags[ch1 & 15];
+    uint32_t f2 = t.suitFlags[ch2 & 15];
+    uint32_t f3 = t.suitFlags[ch3 & 15];
+    uint32_t suitFlags = f0 | f1 | f2 | f3;
+    uint32_t flush = (f0 & sm0) | (f1 & sm1) | (f2 & sm2) | (f3 & sm3);
+
+    uint32_t chTwice = t.countHigh[twice >> 1];
+    uint32_t chThrice = t.countHigh[thrice >> 1];
+    uint32_t chFour = t.countHigh[four >> 1];
+    w[0] = int32_t(uint32_t(t.countHigh[once >> 1]) << 16 | once);
+    w[1] = int32_t(chTwice << 16 | twice);
+    w[2] = int32_t(chThrice << 16 | thrice);
+    w[3] = int32_t(chFour << 16 | four);
+
+    // The leading group X: quads, else the highest trips, else the highest pair. Y: the
+    // highest other rank held twice or more, the full house's pair or the second pair
+    // (not used with quads, whose kicker is the highest of all other ranks).
+    const PairedShape& shape = PAIRED_SHAPES[(chTwice & 15) | (chThrice & 15) << 2 | (chFour & 15) << 4];
+    uint32_t x = (four ? chFour : thrice ? chThrice : chTwice) >> 4;
+    uint32_t xBit = (uint32_t(1) << x) >> 1;
+    uint32_t y = four ? 0 : t.countHigh[(twice & ~xBit) >> 1] >> 4;
+    uint32_t yBit = (uint32_t(1) << y) >> 1;
+    uint32_t rest = uint32_t(uint64_t(t.top5[(once & ~(xBit | yBit)) >> 1]) >> shape.fillShift);
+    uint32_t value = shape.category << 20 | x * shape.repeatX | y * shape.repeatY | rest;
+
+    uint32_t made = shape.made | uint32_t(entry >> FastTables::MADE_SHIFT & 8) | suitFlags >> 24;
+    // Any complete window of the flush suit makes a straight flush, when there is also a
+    // straight.
+    int flushK = int((t.windows[flush >> 1] >> FastTables::HIGHEST_SHIFT) & 15) - 1;
+    bool straightFlush = straightK >= 0 && flushK >= 0;
+    made |= straightFlush ? 128u : 0u;
+    uint32_t topK = uint32_t(straightFlush ? flushK : straightK);
+    w[HandAnalysis::STRAIGHT] = int32_t(straightK >= 0 ? ((topK + 5) << 28 | uint32_t(31) << topK) | counts << 20
+                                                      : s | (boardCounts | counts) << 20);
+    w[HandAnalysis::MADE] = int32_t(made);
+    w[HandAnalysis::FEATURES] = int32_t(7u | shape.features | ((suitFlags >> 16) & 16)
+        | uint32_t((entry | boardEntry) >> FastTables::FEATURE_SHIFT & 8));
+    w[HandAnalysis::WINDOWS] = int32_t(uint32_t(entry) & 0x3FFFFFFF);
+
+    // handValue: each of the paired value, the straight, the flush and the straight
+    // flush carries its category in bits 20..23, so the best one is the largest.
+    uint32_t flushValue = flush ? 5u << 20 | t.top5[flush >> 1] : 0;
+    value = flushValue > value ? flushValue : value;
+    uint32_t straightValue = straightK >= 0 ? 4u << 20 | runKickers(uint32_t(straightK)) : 0;
+    value = straightValue > value ? straightValue : value;
+    uint32_t straightFlushValue = straightFlush ? (flushK == 9 ? 9u : 8u) << 20 | runKickers(uint32_t(flushK)) : 0;
+    value = straightFlushValue > value ? straightFlushValue : value;
+    w[HandAnalysis::VALUE] = int32_t(value);
+    w[13] = 0;
+
+    player.category = int32_t(value >> 20);
+    player.kickers[0] = int32_t((value >> 16) & 15);
+    player.kickers[1] = int32_t((value >> 12) & 15);
+    player.kickers[2] = int32_t((value >> 8) & 15);
+    player.kickers[3] = int32_t((value >> 4) & 15);
+    player.kickers[4] = int32_t(value & 15);
 }
 
 // The literal two passes, kept for the opponents (who keep the board analysis) and
