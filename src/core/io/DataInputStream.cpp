@@ -122,6 +122,10 @@ String DataInputStream::readUTF()
     if (!bytes.allocate(length))
         return String();
     readFully(bytes, 0, length);
+    // Text cut off by the end of the data is not decoded: the record it belongs to
+    // is incomplete, which truncated() now reports.
+    if (ranOut)
+        return String();
     StringBuffer text(length);
     int32_t i = 0;
     while (i < length) {

@@ -28,7 +28,8 @@ public:
     int32_t readInt();
     // Stops silently when the data ends before length bytes.
     void readFully(const ByteArray& array, int32_t offset, int32_t length);
-    // The empty string for malformed modified UTF-8.
+    // The empty string for malformed modified UTF-8, and for text cut short by the
+    // end of the data.
     String readUTF();
 
     // Sticky: some read since construction found the end of the data.
