@@ -376,12 +376,15 @@ const FastTables fast;
 
 // What follows from how many ranks are held twice or more (n2, bits 0..1), three
 // times or more (n3, bits 2..3) and four times (n4, bit 4): the category when neither
-// straight nor flush beats it, the multipliers that repeat the leading value X and the
-// second value Y into their kicker nibbles, how far the five highest remaining values
-// shift down to fill the rest (32: nothing left to fill), the made flags 1, 2, 4, 32
-// and 64, and feature flags 32 | 64.
+// straight nor flush beats it; where the leading value X is found (the shift that
+// brings the count-and-highest byte of twice, thrice or four down); which ranks may
+// give the second value Y; the multipliers that repeat X and Y into their kicker
+// nibbles; how far the five highest remaining values shift down to fill the rest (32:
+// nothing left to fill); the made flags 1, 2, 4, 32 and 64, and feature flags 32 | 64.
 struct PairedShape {
     uint32_t category;
+    uint32_t leadShift;
+    uint32_t secondKeep;
     uint32_t repeatX;
     uint32_t repeatY;
     uint32_t fillShift;
@@ -389,14 +392,14 @@ struct PairedShape {
     uint32_t features;
 };
 
-constexpr PairedShape HIGH { 0, 0, 0, 0, 0, 0 };
-constexpr PairedShape PAIR { 1, 0x11000, 0, 8, 1, 96 };
-constexpr PairedShape TWO_PAIR { 2, 0x11000, 0x110, 16, 1 | 2, 96 };
-constexpr PairedShape TRIPS { 3, 0x11100, 0, 12, 1 | 4, 96 };
-constexpr PairedShape HOUSE { 6, 0x11100, 0x11, 32, 1 | 2 | 4 | 32, 96 };
-constexpr PairedShape QUADS { 7, 0x11110, 0, 16, 1 | 4 | 64, 96 };
+constexpr PairedShape HIGH { 0, 0, 0, 0, 0, 0, 0, 0 };
+constexpr PairedShape PAIR { 1, 0, 0x3FFF, 0x11000, 0, 8, 1, 96 };
+constexpr PairedShape TWO_PAIR { 2, 0, 0x3FFF, 0x11000, 0x110, 16, 1 | 2, 96 };
+constexpr PairedShape TRIPS { 3, 8, 0x3FFF, 0x11100, 0, 12, 1 | 4, 96 };
+constexpr PairedShape HOUSE { 6, 8, 0x3FFF, 0x11100, 0x11, 32, 1 | 2 | 4 | 32, 96 };
+constexpr PairedShape QUADS { 7, 16, 0, 0x11110, 0, 16, 1 | 4 | 64, 96 };
 // Quads beside another pair or trips also carry the two-pair and full-house flags.
-constexpr PairedShape QUADS_AND_MORE { 7, 0x11110, 0, 16, 1 | 2 | 4 | 32 | 64, 96 };
+constexpr PairedShape QUADS_AND_MORE { 7, 16, 0, 0x11110, 0, 16, 1 | 2 | 4 | 32 | 64, 96 };
 
 // Seven distinct cards hold at most three pairs, two trips or one quads; the other
 // entries are never looked up.
@@ -455,8 +458,7 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint64_t h0 = t.cards[uint8_t(player.hole.cards[0])];
     uint64_t h1 = t.cards[uint8_t(player.hole.cards[1])];
     uint64_t boardLanes = b0 | b1 | b2 | b3 | b4;
-    uint64_t holeLanes = h0 | h1;
-    uint64_t suits = boardLanes | holeLanes;
+    uint64_t suits = boardLanes | h0 | h1;
     // Distinct cards never share a bit, so the sum equals the union; a card given twice
     // carries. The rank words below count suits per rank, which only holds without
     // repeats, so repeated cards take the literal two passes.
@@ -465,6 +467,22 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
         return;
     }
 
+    // Written in the order that keeps the fewest values alive at once.
+    uint64_t boardEntry = t.windows[ranksOf(boardLanes) >> 1];
+    int32_t* w = player.analysis.words;
+
+    // Suit words; a suit's flags (its flush mask, features 16, made 16) by its count.
+    uint32_t ch0 = t.countHigh[(uint32_t(suits) & 0x3FFF) >> 1]; // the low-ace bit is not counted
+    uint32_t ch1 = t.countHigh[(uint32_t(suits >> 16) & 0x3FFF) >> 1];
+    uint32_t ch2 = t.countHigh[(uint32_t(suits >> 32) & 0x3FFF) >> 1];
+    uint32_t ch3 = t.countHigh[(uint32_t(suits >> 48) & 0x3FFF) >> 1];
+    w[HandAnalysis::SUIT + 0] = int32_t(ch0 << 16 | (uint32_t(suits) & 0x3FFF));
+    w[HandAnalysis::SUIT + 1] = int32_t(ch1 << 16 | (uint32_t(suits >> 16) & 0x3FFF));
+    w[HandAnalysis::SUIT + 2] = int32_t(ch2 << 16 | (uint32_t(suits >> 32) & 0x3FFF));
+    w[HandAnalysis::SUIT + 3] = int32_t(ch3 << 16 | (uint32_t(suits >> 48) & 0x3FFF));
+    uint32_t suitFlags = t.suitFlags[ch0 & 15] | t.suitFlags[ch1 & 15] | t.suitFlags[ch2 & 15] | t.suitFlags[ch3 & 15];
+
+    // Rank words: with distinct cards a rank is held as often as suits hold it.
     uint32_t c0 = uint32_t(suits) & 0x3FFE;
     uint32_t c1 = uint32_t(suits >> 16) & 0x3FFE;
     uint32_t c2 = uint32_t(suits >> 32) & 0x3FFE;
@@ -477,43 +495,6 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint32_t twice = lowBoth | highBoth | (low & high);
     uint32_t thrice = (lowBoth & high) | (highBoth & low);
     uint32_t four = lowBoth & highBoth;
-
-    // The straight scan sees all ranks, unless the board alone holds a straight: then
-    // the board pass has rewritten word 4 to that window, and only the window and the
-    // hole ranks are scanned.
-    uint32_t s = ranksOf(suits);
-    uint64_t boardEntry = t.windows[ranksOf(boardLanes) >> 1];
-    uint64_t entry = t.windows[s >> 1];
-    int boardK = int((boardEntry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
-    if (boardK >= 0) {
-        s = uint32_t(31) << boardK | ranksOf(holeLanes);
-        // After a board wheel or broadway the low-ace bit can disagree with the ace.
-        entry = ((s ^ s >> 13) & 1) == 0 ? t.windows[s >> 1] : FastTables::windowEntry(int32_t(s));
-    }
-    int straightK = int((entry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
-    uint32_t counts = uint32_t(entry >> FastTables::COUNTS_SHIFT) & 0xFF;
-    uint32_t boardCounts = uint32_t(boardEntry >> FastTables::COUNTS_SHIFT) & 0xFF;
-
-    int32_t* w = player.analysis.words;
-    uint32_t sm0 = uint32_t(suits) & 0x3FFF;
-    uint32_t sm1 = uint32_t(suits >> 16) & 0x3FFF;
-    uint32_t sm2 = uint32_t(suits >> 32) & 0x3FFF;
-    uint32_t sm3 = uint32_t(suits >> 48) & 0x3FFF;
-    uint32_t ch0 = t.countHigh[c0 >> 1]; // the low-ace bit is not counted
-    uint32_t ch1 = t.countHigh[c1 >> 1];
-    uint32_t ch2 = t.countHigh[c2 >> 1];
-    uint32_t ch3 = t.countHigh[c3 >> 1];
-    w[HandAnalysis::SUIT + 0] = int32_t(ch0 << 16 | sm0);
-    w[HandAnalysis::SUIT + 1] = int32_t(ch1 << 16 | sm1);
-    w[HandAnalysis::SUIT + 2] = int32_t(ch2 << 16 | sm2);
-    w[HandAnalysis::SUIT + 3] = int32_t(ch3 << 16 | sm3);
-    uint32_t f0 = t.suitFlags[ch0 & 15];
-    uint32_t f1 = t.suitFlags[ch1 & 15];
-    uint32_t f2 = t.suitFlags[ch2 & 15];
-    uint32_t f3 = t.suitFlags[ch3 & 15];
-    uint32_t suitFlags = f0 | f1 | f2 | f3;
-    uint32_t flush = (f0 & sm0) | (f1 & sm1) | (f2 & sm2) | (f3 & sm3);
-
     uint32_t chTwice = t.countHigh[twice >> 1];
     uint32_t chThrice = t.countHigh[thrice >> 1];
     uint32_t chFour = t.countHigh[four >> 1];
@@ -526,35 +507,61 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     // highest other rank held twice or more, the full house's pair or the second pair
     // (not used with quads, whose kicker is the highest of all other ranks).
     const PairedShape& shape = PAIRED_SHAPES[(chTwice & 15) | (chThrice & 15) << 2 | (chFour & 15) << 4];
-    uint32_t x = (four ? chFour : thrice ? chThrice : chTwice) >> 4;
+    uint32_t x = ((chTwice | chThrice << 8 | chFour << 16) >> shape.leadShift) >> 4 & 15;
     uint32_t xBit = (uint32_t(1) << x) >> 1;
-    uint32_t y = four ? 0 : t.countHigh[(twice & ~xBit) >> 1] >> 4;
+    uint32_t y = t.countHigh[(twice & ~xBit & shape.secondKeep) >> 1] >> 4;
     uint32_t yBit = (uint32_t(1) << y) >> 1;
     uint32_t rest = uint32_t(uint64_t(t.top5[(once & ~(xBit | yBit)) >> 1]) >> shape.fillShift);
     uint32_t value = shape.category << 20 | x * shape.repeatX | y * shape.repeatY | rest;
 
-    uint32_t made = shape.made | uint32_t(entry >> FastTables::MADE_SHIFT & 8) | suitFlags >> 24;
-    // Any complete window of the flush suit makes a straight flush, when there is also a
-    // straight.
-    int flushK = int((t.windows[flush >> 1] >> FastTables::HIGHEST_SHIFT) & 15) - 1;
-    bool straightFlush = straightK >= 0 && flushK >= 0;
-    made |= straightFlush ? 128u : 0u;
-    uint32_t topK = uint32_t(straightFlush ? flushK : straightK);
-    w[HandAnalysis::STRAIGHT] = int32_t(straightK >= 0 ? ((topK + 5) << 28 | uint32_t(31) << topK) | counts << 20
-                                                      : s | (boardCounts | counts) << 20);
-    w[HandAnalysis::MADE] = int32_t(made);
+    // The straight scan sees all ranks, unless the board alone holds a straight: then
+    // the board pass has rewritten word 4 to that window, and only the window and the
+    // hole ranks are scanned.
+    uint32_t s = once | once >> 13;
+    uint64_t entry = t.windows[once >> 1];
+    int boardK = int((boardEntry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
+    if (boardK >= 0) {
+        s = uint32_t(31) << boardK | ranksOf(h0 | h1);
+        // After a board wheel or broadway the low-ace bit can disagree with the ace.
+        entry = ((s ^ s >> 13) & 1) == 0 ? t.windows[s >> 1] : FastTables::windowEntry(int32_t(s));
+    }
+    uint32_t counts = uint32_t(entry >> FastTables::COUNTS_SHIFT) & 0xFF;
+    uint32_t boardCounts = uint32_t(boardEntry >> FastTables::COUNTS_SHIFT) & 0xFF;
+    w[HandAnalysis::STRAIGHT] = int32_t(s | (boardCounts | counts) << 20);
     w[HandAnalysis::FEATURES] = int32_t(7u | shape.features | ((suitFlags >> 16) & 16)
         | uint32_t((entry | boardEntry) >> FastTables::FEATURE_SHIFT & 8));
     w[HandAnalysis::WINDOWS] = int32_t(uint32_t(entry) & 0x3FFFFFFF);
 
-    // handValue: each of the paired value, the straight, the flush and the straight
-    // flush carries its category in bits 20..23, so the best one is the largest.
-    uint32_t flushValue = flush ? 5u << 20 | t.top5[flush >> 1] : 0;
-    value = flushValue > value ? flushValue : value;
-    uint32_t straightValue = straightK >= 0 ? 4u << 20 | runKickers(uint32_t(straightK)) : 0;
-    value = straightValue > value ? straightValue : value;
-    uint32_t straightFlushValue = straightFlush ? (flushK == 9 ? 9u : 8u) << 20 | runKickers(uint32_t(flushK)) : 0;
-    value = straightFlushValue > value ? straightFlushValue : value;
+    uint32_t made = shape.made | uint32_t(entry >> FastTables::MADE_SHIFT & 8) | suitFlags >> 24;
+    if (made & (HandAnalysis::MADE_STRAIGHT | HandAnalysis::MADE_FLUSH)) {
+        // One hand in twelve or so. Each of the paired value, the straight, the flush
+        // and the straight flush carries its category in bits 20..23, so the best one
+        // is the largest.
+        uint32_t flush = 0;
+        for (int suit = 0; suit < 4; ++suit) {
+            uint32_t m = uint32_t(suits >> (16 * suit)) & 0x3FFF;
+            flush |= m & t.suitFlags[t.countHigh[m >> 1] & 15];
+        }
+        if (flush) {
+            uint32_t flushValue = 5u << 20 | t.top5[flush >> 1];
+            value = flushValue > value ? flushValue : value;
+        }
+        int straightK = int((entry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
+        if (straightK >= 0) {
+            uint32_t topK = uint32_t(straightK);
+            uint32_t straightValue = 4u << 20 | runKickers(topK);
+            value = straightValue > value ? straightValue : value;
+            // Any complete window of the flush suit makes it a straight flush.
+            int flushK = int((t.windows[flush >> 1] >> FastTables::HIGHEST_SHIFT) & 15) - 1;
+            if (flushK >= 0) {
+                made |= HandAnalysis::MADE_STRAIGHT_FLUSH;
+                topK = uint32_t(flushK);
+                value = (flushK == 9 ? 9u : 8u) << 20 | runKickers(topK);
+            }
+            w[HandAnalysis::STRAIGHT] = int32_t((topK + 5) << 28 | uint32_t(31) << topK | counts << 20);
+        }
+    }
+    w[HandAnalysis::MADE] = int32_t(made);
     w[HandAnalysis::VALUE] = int32_t(value);
     w[13] = 0;
 
