@@ -313,8 +313,9 @@ namespace {
 
 // The tables of the seven-card path. A rank mask whose bit 0 equals bit 13 (the low
 // ace follows the high one, as everywhere except after a board straight's rewrite of
-// word 4) is indexed by its bits 1..13 alone, which halves every table to 8192
-// entries and keeps them close to the first-level cache.
+// word 4) is indexed by its bits 1..13 alone, which halves the larger tables to 8192
+// entries. The small count-and-highest table is indexed by masks with bit 0 cleared,
+// so that the masks need no shift.
 struct FastTables {
     // Window entry: map | counts << 32 | (straightK + 1) << 40 | (highestK + 1) << 44,
     // and ready-made flags: 8 << 48 for a straight, 8 << 56 when a count is above 0.
@@ -327,7 +328,6 @@ struct FastTables {
     // By the card byte taken unsigned (-1 and other junk give 0): the rank bit and, for
     // an ace, the low-ace bit, in the suit's 16-bit lane.
     uint64_t cards[256];
-    uint8_t countHigh[8192]; // bits set | highest value << 4, of mask << 1
     uint32_t top5[8192];     // the five highest values of mask << 1, k0 in bits 16..19
     uint64_t windows[8192];  // window entry of mask << 1 | mask >> 12
     // By the cards of one suit: 0x3FFF when a flush (five or more), feature flag 16
@@ -363,7 +363,6 @@ struct FastTables {
             suitFlags[n] = (n >= 5 ? 0x3FFFu | 16u << 24 : 0u) | (n >= 3 ? 16u << 16 : 0u);
         for (int32_t i = 0; i < 8192; ++i) {
             int32_t m = i << 1;
-            countHigh[i] = uint8_t(__builtin_popcount(uint32_t(m)) | highestValue(m) << 4);
             int k[5] = { 0, 0, 0, 0, 0 };
             fill(m, k, 0);
             top5[i] = uint32_t(k[0] << 16 | k[1] << 12 | k[2] << 8 | k[3] << 4 | k[4]);
@@ -472,10 +471,11 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     int32_t* w = player.analysis.words;
 
     // Suit words; a suit's flags (its flush mask, features 16, made 16) by its count.
-    uint32_t ch0 = t.countHigh[(uint32_t(suits) & 0x3FFF) >> 1]; // the low-ace bit is not counted
-    uint32_t ch1 = t.countHigh[(uint32_t(suits >> 16) & 0x3FFF) >> 1];
-    uint32_t ch2 = t.countHigh[(uint32_t(suits >> 32) & 0x3FFF) >> 1];
-    uint32_t ch3 = t.countHigh[(uint32_t(suits >> 48) & 0x3FFF) >> 1];
+    const uint8_t* countHigh = tables.countHigh;
+    uint32_t ch0 = countHigh[uint32_t(suits) & 0x3FFE]; // the low-ace bit is not counted
+    uint32_t ch1 = countHigh[uint32_t(suits >> 16) & 0x3FFE];
+    uint32_t ch2 = countHigh[uint32_t(suits >> 32) & 0x3FFE];
+    uint32_t ch3 = countHigh[uint32_t(suits >> 48) & 0x3FFE];
     w[HandAnalysis::SUIT + 0] = int32_t(ch0 << 16 | (uint32_t(suits) & 0x3FFF));
     w[HandAnalysis::SUIT + 1] = int32_t(ch1 << 16 | (uint32_t(suits >> 16) & 0x3FFF));
     w[HandAnalysis::SUIT + 2] = int32_t(ch2 << 16 | (uint32_t(suits >> 32) & 0x3FFF));
@@ -495,10 +495,10 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint32_t twice = lowBoth | highBoth | (low & high);
     uint32_t thrice = (lowBoth & high) | (highBoth & low);
     uint32_t four = lowBoth & highBoth;
-    uint32_t chTwice = t.countHigh[twice >> 1];
-    uint32_t chThrice = t.countHigh[thrice >> 1];
-    uint32_t chFour = t.countHigh[four >> 1];
-    w[0] = int32_t(uint32_t(t.countHigh[once >> 1]) << 16 | once);
+    uint32_t chTwice = countHigh[twice];
+    uint32_t chThrice = countHigh[thrice];
+    uint32_t chFour = countHigh[four];
+    w[0] = int32_t(uint32_t(countHigh[once]) << 16 | once);
     w[1] = int32_t(chTwice << 16 | twice);
     w[2] = int32_t(chThrice << 16 | thrice);
     w[3] = int32_t(chFour << 16 | four);
@@ -509,7 +509,7 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     const PairedShape& shape = PAIRED_SHAPES[(chTwice & 15) | (chThrice & 15) << 2 | (chFour & 15) << 4];
     uint32_t x = ((chTwice | chThrice << 8 | chFour << 16) >> shape.leadShift) >> 4 & 15;
     uint32_t xBit = (uint32_t(1) << x) >> 1;
-    uint32_t y = t.countHigh[(twice & ~xBit & shape.secondKeep) >> 1] >> 4;
+    uint32_t y = countHigh[twice & ~xBit & shape.secondKeep] >> 4;
     uint32_t yBit = (uint32_t(1) << y) >> 1;
     uint32_t rest = uint32_t(uint64_t(t.top5[(once & ~(xBit | yBit)) >> 1]) >> shape.fillShift);
     uint32_t value = shape.category << 20 | x * shape.repeatX | y * shape.repeatY | rest;
@@ -540,7 +540,7 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
         uint32_t flush = 0;
         for (int suit = 0; suit < 4; ++suit) {
             uint32_t m = uint32_t(suits >> (16 * suit)) & 0x3FFF;
-            flush |= m & t.suitFlags[t.countHigh[m >> 1] & 15];
+            flush |= m & t.suitFlags[countHigh[m & 0x3FFE] & 15];
         }
         if (flush) {
             uint32_t flushValue = 5u << 20 | t.top5[flush >> 1];
