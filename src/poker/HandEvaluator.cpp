@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr int MASKS = 1 << 14;
@@ -333,6 +337,8 @@ struct FastTables {
     // By the cards of one suit: 0x3FFF when a flush (five or more), feature flag 16
     // (three or more) in bits 16..23, made flag 16 (flush) in bits 24..31.
     uint32_t suitFlags[16];
+    // A byte's two nibbles as two ints, high nibble first in memory.
+    uint64_t nibblePairs[256];
 
     static uint64_t windowEntry(int32_t s)
     {
@@ -358,6 +364,10 @@ struct FastTables {
                 uint32_t b = uint32_t(1) << (Card::rank(byte) + 1);
                 cards[byte] = uint64_t(b | b >> 13) << (16 * Card::suit(byte));
             }
+        }
+        for (int byte = 0; byte < 256; ++byte) {
+            int32_t pair[2] = { byte >> 4, byte & 15 };
+            std::memcpy(&nibblePairs[byte], pair, sizeof(pair));
         }
         for (int n = 0; n < 16; ++n)
             suitFlags[n] = (n >= 5 ? 0x3FFFu | 16u << 24 : 0u) | (n >= 3 ? 16u << 16 : 0u);
@@ -476,10 +486,18 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint32_t ch1 = countHigh[uint32_t(suits >> 16) & 0x3FFE];
     uint32_t ch2 = countHigh[uint32_t(suits >> 32) & 0x3FFE];
     uint32_t ch3 = countHigh[uint32_t(suits >> 48) & 0x3FFE];
+#if defined(__SSE2__)
+    // Each 16-bit suit lane (bits 14 and 15 always clear) gets its count-and-highest
+    // byte as its upper half: the four words in one interleave and one store.
+    uint64_t counts4 = uint64_t(ch0) | uint64_t(ch1) << 16 | uint64_t(ch2) << 32 | uint64_t(ch3) << 48;
+    __m128i suitWords = _mm_unpacklo_epi16(_mm_cvtsi64_si128(int64_t(suits)), _mm_cvtsi64_si128(int64_t(counts4)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(w + HandAnalysis::SUIT), suitWords);
+#else
     w[HandAnalysis::SUIT + 0] = int32_t(ch0 << 16 | (uint32_t(suits) & 0x3FFF));
     w[HandAnalysis::SUIT + 1] = int32_t(ch1 << 16 | (uint32_t(suits >> 16) & 0x3FFF));
     w[HandAnalysis::SUIT + 2] = int32_t(ch2 << 16 | (uint32_t(suits >> 32) & 0x3FFF));
     w[HandAnalysis::SUIT + 3] = int32_t(ch3 << 16 | (uint32_t(suits >> 48) & 0x3FFF));
+#endif
     uint32_t suitFlags = t.suitFlags[ch0 & 15] | t.suitFlags[ch1 & 15] | t.suitFlags[ch2 & 15] | t.suitFlags[ch3 & 15];
 
     // Rank words: with distinct cards a rank is held as often as suits hold it.
@@ -565,12 +583,11 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     w[HandAnalysis::VALUE] = int32_t(value);
     w[13] = 0;
 
+    // Kickers two at a time from the byte that packs them.
     player.category = int32_t(value >> 20);
     player.kickers[0] = int32_t((value >> 16) & 15);
-    player.kickers[1] = int32_t((value >> 12) & 15);
-    player.kickers[2] = int32_t((value >> 8) & 15);
-    player.kickers[3] = int32_t((value >> 4) & 15);
-    player.kickers[4] = int32_t(value & 15);
+    std::memcpy(&player.kickers[1], &t.nibblePairs[(value >> 8) & 255], sizeof(uint64_t));
+    std::memcpy(&player.kickers[3], &t.nibblePairs[value & 255], sizeof(uint64_t));
 }
 
 // The literal two passes, kept for the opponents (who keep the board analysis) and
