@@ -436,9 +436,35 @@ inline uint32_t ranksOf(uint64_t lanes)
     return (folded | folded >> 16) & 0x3FFF;
 }
 
+// Out of line and with its parameters left as they are, so that the common path keeps
+// nothing alive for it (GCC would otherwise pass the card bytes to a clone).
+#if defined(__GNUC__) && !defined(__clang__)
+#define RARE_PATH __attribute__((noinline, noclone, cold))
+#else
+#define RARE_PATH __attribute__((noinline, cold))
+#endif
+
+struct ScannedMask {
+    uint64_t entry; // window entry of s
+    uint32_t s;
+};
+
+// Rarely needed, so kept out of line (the common path then keeps fewer values alive):
+// when the board alone holds the straight of window boardK, the mask scanned is that
+// window plus the hole ranks.
+RARE_PATH ScannedMask scanAfterBoardStraight(int boardK, const Player& player)
+{
+    const FastTables& t = fast;
+    uint32_t s = uint32_t(31) << boardK
+        | ranksOf(t.cards[uint8_t(player.hole.cards[0])] | t.cards[uint8_t(player.hole.cards[1])]);
+    // After a board wheel or broadway the low-ace bit can disagree with the ace.
+    uint64_t entry = ((s ^ s >> 13) & 1) == 0 ? t.windows[s >> 1] : FastTables::windowEntry(int32_t(s));
+    return ScannedMask { entry, s };
+}
+
 // The literal two passes with the board analysis on the stack: evaluatePlayer leaves
 // player.boardAnalysis alone.
-void twoPassesWithoutKeepingBoard(Player& player, const Board& board)
+RARE_PATH void twoPassesWithoutKeepingBoard(Player& player, const Board& board)
 {
     int boardCards[Board::SLOTS] = { board.cards[0], board.cards[1], board.cards[2], board.cards[3], board.cards[4] };
     int hole[2] = { player.hole.cards[0], player.hole.cards[1] };
@@ -539,9 +565,9 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint64_t entry = t.windows[once >> 1];
     int boardK = int((boardEntry >> FastTables::STRAIGHT_SHIFT) & 15) - 1;
     if (boardK >= 0) {
-        s = uint32_t(31) << boardK | ranksOf(h0 | h1);
-        // After a board wheel or broadway the low-ace bit can disagree with the ace.
-        entry = ((s ^ s >> 13) & 1) == 0 ? t.windows[s >> 1] : FastTables::windowEntry(int32_t(s));
+        ScannedMask scanned = scanAfterBoardStraight(boardK, player);
+        entry = scanned.entry;
+        s = scanned.s;
     }
     uint32_t counts = uint32_t(entry >> FastTables::COUNTS_SHIFT) & 0xFF;
     uint32_t boardCounts = uint32_t(boardEntry >> FastTables::COUNTS_SHIFT) & 0xFF;
