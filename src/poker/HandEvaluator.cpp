@@ -321,13 +321,14 @@ namespace {
 // entries. The small count-and-highest table is indexed by masks with bit 0 cleared,
 // so that the masks need no shift.
 struct FastTables {
-    // Window entry: map | counts << 32 | (straightK + 1) << 40 | (highestK + 1) << 44,
-    // and ready-made flags: 8 << 48 for a straight, 8 << 56 when a count is above 0.
-    static constexpr int COUNTS_SHIFT = 32;
+    // Window entry: map | made flag 8 (a straight) << 32 | feature flag 8 (a count above
+    // 0) << 36 | (straightK + 1) << 40 | (highestK + 1) << 44 | counts << 52, the counts
+    // placed so that the upper half holds them where word 4 does.
+    static constexpr int MADE_SHIFT = 32;
+    static constexpr int FEATURE_SHIFT = 36;
     static constexpr int STRAIGHT_SHIFT = 40;
     static constexpr int HIGHEST_SHIFT = 44;
-    static constexpr int MADE_SHIFT = 48;
-    static constexpr int FEATURE_SHIFT = 56;
+    static constexpr int COUNTS_SHIFT = 52;
 
     // By the card byte taken unsigned (-1 and other junk give 0): the rank bit and, for
     // an ace, the low-ace bit, in the suit's 16-bit lane.
@@ -383,32 +384,30 @@ struct FastTables {
 
 const FastTables fast;
 
-// What follows from how many ranks are held twice or more (n2, bits 0..1), three
-// times or more (n3, bits 2..3) and four times (n4, bit 4): the category when neither
-// straight nor flush beats it; where the leading value X is found (the shift that
-// brings the count-and-highest byte of twice, thrice or four down); which ranks may
-// give the second value Y; the multipliers that repeat X and Y into their kicker
-// nibbles; how far the five highest remaining values shift down to fill the rest (32:
-// nothing left to fill); the made flags 1, 2, 4, 32 and 64, and feature flags 32 | 64.
+// What follows from how many ranks are held twice or more (n2, bits 0..1 of the
+// index), three times or more (n3, bits 2..3) and four times (n4, bit 4), when neither
+// a straight nor a flush beats it. X is the leading value (quads, else the highest
+// trips, else the highest pair), Y the second (the full house's pair or the lower
+// pair).
 struct PairedShape {
-    uint32_t category;
-    uint32_t leadShift;
-    uint32_t secondKeep;
-    uint32_t repeatX;
+    uint32_t categoryBits; // category << 20, in place for handValue
+    uint32_t leadShift;    // brings the count-and-highest byte of twice, thrice or four down
+    uint32_t secondKeep;   // the ranks that may give Y (none with quads)
+    uint32_t repeatX;      // repeats X into its kicker nibbles
     uint32_t repeatY;
-    uint32_t fillShift;
-    uint32_t made;
-    uint32_t features;
+    uint32_t fillShift;    // moves the five highest remaining values down (32: none)
+    uint32_t made;         // made flags 1, 2, 4, 32 and 64
+    uint32_t features;     // feature flags 32 | 64
 };
 
 constexpr PairedShape HIGH { 0, 0, 0, 0, 0, 0, 0, 0 };
-constexpr PairedShape PAIR { 1, 0, 0x3FFF, 0x11000, 0, 8, 1, 96 };
-constexpr PairedShape TWO_PAIR { 2, 0, 0x3FFF, 0x11000, 0x110, 16, 1 | 2, 96 };
-constexpr PairedShape TRIPS { 3, 8, 0x3FFF, 0x11100, 0, 12, 1 | 4, 96 };
-constexpr PairedShape HOUSE { 6, 8, 0x3FFF, 0x11100, 0x11, 32, 1 | 2 | 4 | 32, 96 };
-constexpr PairedShape QUADS { 7, 16, 0, 0x11110, 0, 16, 1 | 4 | 64, 96 };
+constexpr PairedShape PAIR { 1 << 20, 0, 0x3FFF, 0x11000, 0, 8, 1, 96 };
+constexpr PairedShape TWO_PAIR { 2 << 20, 0, 0x3FFF, 0x11000, 0x110, 16, 1 | 2, 96 };
+constexpr PairedShape TRIPS { 3 << 20, 8, 0x3FFF, 0x11100, 0, 12, 1 | 4, 96 };
+constexpr PairedShape HOUSE { 6 << 20, 8, 0x3FFF, 0x11100, 0x11, 32, 1 | 2 | 4 | 32, 96 };
+constexpr PairedShape QUADS { 7 << 20, 16, 0, 0x11110, 0, 16, 1 | 4 | 64, 96 };
 // Quads beside another pair or trips also carry the two-pair and full-house flags.
-constexpr PairedShape QUADS_AND_MORE { 7, 16, 0, 0x11110, 0, 16, 1 | 2 | 4 | 32 | 64, 96 };
+constexpr PairedShape QUADS_AND_MORE { 7 << 20, 16, 0, 0x11110, 0, 16, 1 | 2 | 4 | 32 | 64, 96 };
 
 // Seven distinct cards hold at most three pairs, two trips or one quads; the other
 // entries are never looked up.
@@ -556,7 +555,7 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
     uint32_t y = countHigh[twice & ~xBit & shape.secondKeep] >> 4;
     uint32_t yBit = (uint32_t(1) << y) >> 1;
     uint32_t rest = uint32_t(uint64_t(t.top5[(once & ~(xBit | yBit)) >> 1]) >> shape.fillShift);
-    uint32_t value = shape.category << 20 | x * shape.repeatX | y * shape.repeatY | rest;
+    uint32_t value = shape.categoryBits | x * shape.repeatX | y * shape.repeatY | rest;
 
     // The straight scan sees all ranks, unless the board alone holds a straight: then
     // the board pass has rewritten word 4 to that window, and only the window and the
@@ -569,11 +568,12 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
         entry = scanned.entry;
         s = scanned.s;
     }
-    uint32_t counts = uint32_t(entry >> FastTables::COUNTS_SHIFT) & 0xFF;
-    uint32_t boardCounts = uint32_t(boardEntry >> FastTables::COUNTS_SHIFT) & 0xFF;
-    w[HandAnalysis::STRAIGHT] = int32_t(s | (boardCounts | counts) << 20);
+    // Both scans' draw counts are or-ed into word 4 (the board's were already there)
+    // and either sets feature 8.
+    uint64_t bothEntries = entry | boardEntry;
+    w[HandAnalysis::STRAIGHT] = int32_t(s | (uint32_t(bothEntries >> 32) & 0x0FF00000));
     w[HandAnalysis::FEATURES] = int32_t(7u | shape.features | ((suitFlags >> 16) & 16)
-        | uint32_t((entry | boardEntry) >> FastTables::FEATURE_SHIFT & 8));
+        | uint32_t(bothEntries >> FastTables::FEATURE_SHIFT & 8));
     w[HandAnalysis::WINDOWS] = int32_t(uint32_t(entry) & 0x3FFFFFFF);
 
     uint32_t made = shape.made | uint32_t(entry >> FastTables::MADE_SHIFT & 8) | suitFlags >> 24;
@@ -602,7 +602,8 @@ void HandEvaluator::evaluatePlayer(Player& player, const Board& board)
                 topK = uint32_t(flushK);
                 value = (flushK == 9 ? 9u : 8u) << 20 | runKickers(topK);
             }
-            w[HandAnalysis::STRAIGHT] = int32_t((topK + 5) << 28 | uint32_t(31) << topK | counts << 20);
+            w[HandAnalysis::STRAIGHT]
+                = int32_t((topK + 5) << 28 | uint32_t(31) << topK | (uint32_t(entry >> 32) & 0x0FF00000));
         }
     }
     w[HandAnalysis::MADE] = int32_t(made);
