@@ -87,15 +87,26 @@ bool FieldRecord::isValid() const
         if (entry.table < -1 || entry.table >= tableCount || entry.avatar < 0 || entry.avatar > MAX_AVATAR)
             return false;
     }
+    int32_t seatedCount = 0;
     for (int32_t t = 0; t < tableCount; ++t) {
         for (int32_t who : tables[t].seats) {
             if (who == -1)
                 continue;
-            if (who < 0 || who >= entrants || seated[who])
+            if (who < 0 || who >= entrants || seated[who] || entries[who].table != t)
                 return false;
             seated[who] = true;
+            ++seatedCount;
         }
         if (tables[t].button < 0 || tables[t].button >= SEATS_PER_TABLE)
+            return false;
+    }
+    // Seats are emptied only as entrants are counted out, so everyone still in is
+    // seated: ranking writes eliminated entrants to standings[remaining ..], which
+    // a smaller count would run below the array.
+    if (seatedCount != remaining)
+        return false;
+    for (int32_t i = 0; i < entrants; ++i) {
+        if (!seated[i] && entries[i].table != -1)
             return false;
     }
     return true;

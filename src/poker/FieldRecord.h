@@ -46,8 +46,8 @@ public:
     // rest of the record could not even be located then).
     bool readField(DataInputStream& in, int32_t entrantCount);
     // True when every entrant number, place, table, seat and count is in range for
-    // a field of this many entrants, each entrant has one standings slot and sits
-    // at most once.
+    // a field of this many entrants, each entrant has one standings slot, sits at
+    // most once and at the table its entry names, and remaining counts the seated.
     bool isValid() const;
     // isValid, and the field was created for the same number of entrants and tables.
     bool isValidFor(const TournamentField& field) const;

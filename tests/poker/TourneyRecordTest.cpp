@@ -112,6 +112,10 @@ TEST(TourneyRecordTest, ValuesThatIndexTheFieldRefuseTheRecord)
         { "field index", [](TourneyRecord& r) { r.fieldIndex = 5; } },
         { "stake index", [](TourneyRecord& r) { r.stakeIndex = -1; } },
         { "remaining", [](TourneyRecord& r) { r.field.remaining = 251; } },
+        // Ranking would write the busted below standings[0] (found by fuzzing).
+        { "remaining below the seated", [](TourneyRecord& r) { r.field.remaining = 200; } },
+        { "entry away from its seat", [](TourneyRecord& r) { r.field.entries[7].table = 8; } },
+        { "unseated entry with a table", [](TourneyRecord& r) { r.field.entries[230].table = 0; } },
         { "human table", [](TourneyRecord& r) { r.field.humanTable = 42; } },
         { "human seat", [](TourneyRecord& r) { r.field.humanSeat = 6; } },
         { "standings entrant", [](TourneyRecord& r) { r.field.standings[3] = 250; } },
