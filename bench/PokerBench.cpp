@@ -3,6 +3,7 @@
 #include "poker/Player.h"
 #include "poker/PokerTable.h"
 #include "poker/RandomSource.h"
+#include "poker/SampleHands.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,42 +11,15 @@
 
 namespace {
 
-struct SevenCardHand {
-    Board board;
-    int8_t hole[2];
-};
-
-std::vector<SevenCardHand> randomHands(int n)
-{
-    RandomSource random(31337);
-    std::vector<SevenCardHand> hands(n);
-    for (SevenCardHand& hand : hands) {
-        int deck[52];
-        for (int card = 0; card < 52; ++card)
-            deck[card] = card;
-        for (int i = 0; i < 7; ++i) {
-            int j = i + random.nextInt(52 - i);
-            int swap = deck[i];
-            deck[i] = deck[j];
-            deck[j] = swap;
-        }
-        hand.hole[0] = int8_t(deck[0]);
-        hand.hole[1] = int8_t(deck[1]);
-        for (int i = 2; i < 7; ++i)
-            hand.board.add(deck[i]);
-    }
-    return hands;
-}
-
 // Board first, then the hole cards on top: what every showdown and decision does.
 void BM_EvaluatePlayer(benchmark::State& state)
 {
-    std::vector<SevenCardHand> hands = randomHands(1 << 16);
+    std::vector<SampleHands::Hand> hands = SampleHands::deal(31337, 1 << 16);
     Player player(nullptr, 0);
     size_t i = 0;
     int64_t sum = 0;
     for (auto _ : state) {
-        const SevenCardHand& hand = hands[i++ & 0xFFFF];
+        const SampleHands::Hand& hand = hands[i++ & 0xFFFF];
         player.hole.cards[0] = hand.hole[0];
         player.hole.cards[1] = hand.hole[1];
         HandEvaluator::evaluatePlayer(player, hand.board);

@@ -4,8 +4,10 @@
 #include "poker/Card.h"
 #include "poker/HandEvaluator.h"
 #include "poker/Player.h"
+#include "poker/RandomSource.h"
 
 #include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,18 @@ inline std::vector<int> cards(const std::string& text)
     while (words >> word)
         result.push_back(Card::parse(word));
     return result;
+}
+
+// n distinct random cards, drawn as a partial shuffle.
+inline std::vector<int> randomCards(RandomSource& random, int n)
+{
+    std::vector<int> deck;
+    for (int card = 0; card < 52; ++card)
+        deck.push_back(card);
+    for (int i = 0; i < n; ++i)
+        std::swap(deck[i], deck[i + random.nextInt(52 - i)]);
+    deck.resize(n);
+    return deck;
 }
 
 // Two hole cards then up to five board cards, evaluated as at the table.

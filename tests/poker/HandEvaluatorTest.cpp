@@ -9,21 +9,6 @@
 #include <algorithm>
 #include <string>
 
-namespace {
-
-std::vector<int> randomCards(RandomSource& random, int n)
-{
-    std::vector<int> deck;
-    for (int card = 0; card < 52; ++card)
-        deck.push_back(card);
-    for (int i = 0; i < n; ++i)
-        std::swap(deck[i], deck[i + random.nextInt(52 - i)]);
-    deck.resize(n);
-    return deck;
-}
-
-} // namespace
-
 TEST(HandEvaluatorTest, AllFiveCardHandsGiveThePublishedCategoryCounts)
 {
     long long counts[10] = {};

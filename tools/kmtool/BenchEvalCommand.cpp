@@ -5,19 +5,10 @@
 #include "poker/Board.h"
 #include "poker/HandEvaluator.h"
 #include "poker/Player.h"
-#include "poker/RandomSource.h"
+#include "poker/SampleHands.h"
 
 #include <chrono>
 #include <vector>
-
-namespace {
-
-struct Hand {
-    Board board;
-    int8_t hole[2];
-};
-
-} // namespace
 
 // kmtool bench eval [--count N]: N seven-card evaluations (board, then the two hole
 // cards on top) over pre-dealt random hands, timed on one core.
@@ -30,29 +21,13 @@ void runBenchEval(const Arguments& arguments)
     // Up to 2^16 distinct hands, reused in turn: enough to defeat branch learning,
     // small enough to stay in cache like a table's few players.
     const int64_t distinct = count < 65536 ? count : 65536;
-    std::vector<Hand> hands(static_cast<size_t>(distinct));
-    RandomSource random(20240601);
-    for (Hand& hand : hands) {
-        int deck[52];
-        for (int card = 0; card < 52; ++card)
-            deck[card] = card;
-        for (int i = 0; i < 7; ++i) {
-            int j = i + random.nextInt(52 - i);
-            int swap = deck[i];
-            deck[i] = deck[j];
-            deck[j] = swap;
-        }
-        hand.hole[0] = int8_t(deck[0]);
-        hand.hole[1] = int8_t(deck[1]);
-        for (int i = 2; i < 7; ++i)
-            hand.board.add(deck[i]);
-    }
+    std::vector<SampleHands::Hand> hands = SampleHands::deal(20240601, static_cast<size_t>(distinct));
 
     Player player(nullptr, 0);
     int64_t checksum = 0;
     auto start = std::chrono::steady_clock::now();
     for (int64_t i = 0, next = 0; i < count; ++i) {
-        const Hand& hand = hands[size_t(next)];
+        const SampleHands::Hand& hand = hands[size_t(next)];
         if (++next == distinct)
             next = 0;
         player.hole.cards[0] = hand.hole[0];
