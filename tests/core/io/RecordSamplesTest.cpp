@@ -4,29 +4,14 @@
 #include "core/io/GameStore.h"
 #include "core/io/Profile.h"
 #include "core/io/RecordStore.h"
+#include "core/io/SampleFiles.h"
 #include "core/io/Settings.h"
 #include "core/io/TempDirectory.h"
 #include "host/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <fstream>
-#include <iterator>
-
 namespace {
-
-std::string dataDir()
-{
-    const char* root = std::getenv("KM_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/io";
-}
-
-std::vector<uint8_t> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // Loads the store through the game's own loader; true when the record was used.
 bool loadsInGame(const std::string& storeName, const std::vector<uint8_t>& bytes)
@@ -63,17 +48,13 @@ bool loadsInGame(const std::string& storeName, const std::vector<uint8_t>& bytes
 TEST(RecordSamplesTest, GoodSamplesLoad)
 {
     for (const char* store : { "GAME_STORE", "KMRB2Options", "KMRB2GameInit", "One" })
-        EXPECT_TRUE(loadsInGame(store, readFile(dataDir() + "/" + store + "_DATA.dat"))) << store;
+        EXPECT_TRUE(loadsInGame(store, readFile(sampleDir() + "/" + store + "_DATA.dat"))) << store;
 }
 
 TEST(RecordSamplesTest, EveryMalformedSampleFailsCleanly)
 {
-    std::string folder = dataDir() + "/malformed";
-    DIR* dir = opendir(folder.c_str());
-    ASSERT_NE(dir, nullptr) << folder;
     int checked = 0;
-    while (dirent* entry = readdir(dir)) {
-        std::string name = entry->d_name;
+    for (const std::string& name : malformedSamples()) {
         size_t split = name.find("--");
         if (split == std::string::npos)
             continue;
@@ -81,10 +62,9 @@ TEST(RecordSamplesTest, EveryMalformedSampleFailsCleanly)
         // The engine's saved games are checked with the engine's tests.
         if (storeName == "KMRB2Game" || storeName == "KMRB2Tourney")
             continue;
-        std::vector<uint8_t> bytes = readFile(folder + "/" + name);
+        std::vector<uint8_t> bytes = readFile(sampleDir() + "/malformed/" + name);
         EXPECT_FALSE(loadsInGame(storeName == "Store" ? "Sample" : storeName, bytes)) << name;
         ++checked;
     }
-    closedir(dir);
     EXPECT_GE(checked, 12);
 }
