@@ -1,6 +1,7 @@
 #include "poker/GameRecordClient.h"
 
 #include "core/io/RecordStore.h"
+#include "core/io/SampleFiles.h"
 #include "core/io/TempDirectory.h"
 #include "host/PosixFileSystem.h"
 #include "poker/GameRecord.h"
@@ -8,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -22,18 +20,6 @@ protected:
     GameSetup setup;
     GameRecordClient client { profile, setup };
 };
-
-std::string dataDir()
-{
-    const char* root = std::getenv("KM_TEST_DATA");
-    return std::string(root ? root : "tests/data") + "/io";
-}
-
-std::vector<uint8_t> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 } // namespace
 
@@ -81,31 +67,23 @@ TEST_F(GameRecordClientTest, SavedGameSamplesLoadOrAreRefusedWhole)
     ScriptedTable good({ 1000 }, 0);
     client.table = &good.table;
     client.gameInProgress = true;
-    dir.write("KMRB2Game_DATA.dat", readFile(dataDir() + "/KMRB2Game_DATA.dat"));
+    dir.write("KMRB2Game_DATA.dat", readFile(sampleDir() + "/KMRB2Game_DATA.dat"));
     ASSERT_TRUE(RecordStore::loadObject(GameRecord::STORE_NAME, client, &files));
     EXPECT_EQ(good.table.handsPlayed, -56);
 
-    std::string folder = dataDir() + "/malformed";
-    DIR* listing = opendir(folder.c_str());
-    ASSERT_NE(listing, nullptr);
-    int checked = 0;
-    while (dirent* entry = readdir(listing)) {
-        std::string name = entry->d_name;
-        if (name.rfind("KMRB2Game--", 0) != 0)
-            continue;
+    std::vector<std::string> samples = malformedSamples("KMRB2Game--");
+    EXPECT_GE(samples.size(), 7u);
+    for (const std::string& name : samples) {
         ScriptedTable target({ 777 }, 0);
         target.table.dealer = 3;
         client.table = &target.table;
         client.humanSeat = 0;
-        dir.write("KMRB2Game_DATA.dat", readFile(folder + "/" + name));
+        dir.write("KMRB2Game_DATA.dat", readFile(sampleDir() + "/malformed/" + name));
         EXPECT_FALSE(RecordStore::loadObject(GameRecord::STORE_NAME, client, &files)) << name;
         EXPECT_EQ(target.table.player(0).chips, 777) << name;
         EXPECT_EQ(target.table.dealer, 3) << name;
         EXPECT_EQ(client.humanSeat, 0) << name;
-        ++checked;
     }
-    closedir(listing);
-    EXPECT_GE(checked, 7);
 }
 
 TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
@@ -118,29 +96,21 @@ TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
     client.table = &table;
     client.field = &field;
     client.tourneyInProgress = true;
-    dir.write("KMRB2Tourney_DATA.dat", readFile(dataDir() + "/KMRB2Tourney_DATA.dat"));
+    dir.write("KMRB2Tourney_DATA.dat", readFile(sampleDir() + "/KMRB2Tourney_DATA.dat"));
     ASSERT_TRUE(RecordStore::loadObject("KMRB2Tourney", client, &files));
     EXPECT_EQ(client.tourneyStakeIndex, 2);
     EXPECT_TRUE(field.entries[11]->name.equals(String("E11")));
 
-    std::string folder = dataDir() + "/malformed";
-    DIR* listing = opendir(folder.c_str());
-    ASSERT_NE(listing, nullptr);
-    int checked = 0;
-    while (dirent* entry = readdir(listing)) {
-        std::string name = entry->d_name;
-        if (name.rfind("KMRB2Tourney--", 0) != 0)
-            continue;
+    std::vector<std::string> samples = malformedSamples("KMRB2Tourney--");
+    EXPECT_GE(samples.size(), 8u);
+    for (const std::string& name : samples) {
         TournamentField target;
         target.createField(18);
         target.remaining = 9;
         client.field = &target;
-        dir.write("KMRB2Tourney_DATA.dat", readFile(folder + "/" + name));
+        dir.write("KMRB2Tourney_DATA.dat", readFile(sampleDir() + "/malformed/" + name));
         EXPECT_FALSE(RecordStore::loadObject("KMRB2Tourney", client, &files)) << name;
         EXPECT_EQ(target.entrants, 18) << name;
         EXPECT_EQ(target.remaining, 9) << name;
-        ++checked;
     }
-    closedir(listing);
-    EXPECT_GE(checked, 8);
 }

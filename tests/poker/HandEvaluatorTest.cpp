@@ -155,41 +155,30 @@ TEST(HandEvaluatorTest, FastPathMatchesTheTwoPassesWithRepeatedCardsAndJunkSlots
     }
 }
 
-TEST(HandEvaluatorTest, WheelIsFiveHighAndLosesToSixHigh)
+TEST(HandEvaluatorTest, CategoryAndKickersOfHandBuiltShapes)
 {
-    SevenCards wheel("AS 2D 3C 4H 5S 9D JC");
-    EXPECT_EQ(wheel.player.category, STRAIGHT);
-    EXPECT_EQ(wheel.kickers(), std::vector<int>({ 5, 4, 3, 2, 1 }));
-    SevenCards six("6S 2D 3C 4H 5S 9D JC");
-    EXPECT_EQ(six.player.category, STRAIGHT);
-    EXPECT_GT(six.player.analysis.handValue(), wheel.player.analysis.handValue());
-}
-
-TEST(HandEvaluatorTest, ThreePairsAndTwoTripsPickTheRightKickers)
-{
-    SevenCards threePairs("AS AD KC KH QS QD 5C");
-    EXPECT_EQ(threePairs.player.category, TWO_PAIR);
-    EXPECT_EQ(threePairs.kickers(), std::vector<int>({ 14, 14, 13, 13, 12 }));
-    SevenCards twoTrips("7S 7D 7C 5H 5S 5D AC");
-    EXPECT_EQ(twoTrips.player.category, FULL_HOUSE);
-    EXPECT_EQ(twoTrips.kickers(), std::vector<int>({ 7, 7, 7, 5, 5 }));
-    SevenCards quadsOverTrips("9S 9D 9C 9H KS KD KC");
-    EXPECT_EQ(quadsOverTrips.player.category, FOUR_OF_A_KIND);
-    EXPECT_EQ(quadsOverTrips.kickers(), std::vector<int>({ 9, 9, 9, 9, 13 }));
-}
-
-TEST(HandEvaluatorTest, StraightFlushBeatsTheFlushAndTheHigherStraight)
-{
-    SevenCards lowFlushStraight("5H 6H 7H 8H 9H TS 2C");
-    EXPECT_EQ(lowFlushStraight.player.category, STRAIGHT_FLUSH);
-    EXPECT_EQ(lowFlushStraight.kickers(), std::vector<int>({ 9, 8, 7, 6, 5 }));
-    // A lower straight flush counts even with a higher plain straight beside it.
-    SevenCards under("4H 5H 6H 7H 8H 9S TS");
-    EXPECT_EQ(under.player.category, STRAIGHT_FLUSH);
-    EXPECT_EQ(under.player.kickers[0], 8);
-    SevenCards steelWheel("AD 2D 3D 4D 5D KD QS");
-    EXPECT_EQ(steelWheel.player.category, STRAIGHT_FLUSH);
-    EXPECT_EQ(steelWheel.kickers(), std::vector<int>({ 5, 4, 3, 2, 1 }));
+    const struct {
+        const char* cards;
+        int category;
+        std::vector<int> kickers;
+    } cases[] = {
+        { "AS 2D 3C 4H 5S 9D JC", STRAIGHT, { 5, 4, 3, 2, 1 } }, // the wheel is five high
+        { "6S 2D 3C 4H 5S 9D JC", STRAIGHT, { 6, 5, 4, 3, 2 } },
+        { "AS AD KC KH QS QD 5C", TWO_PAIR, { 14, 14, 13, 13, 12 } },
+        { "7S 7D 7C 5H 5S 5D AC", FULL_HOUSE, { 7, 7, 7, 5, 5 } },
+        { "9S 9D 9C 9H KS KD KC", FOUR_OF_A_KIND, { 9, 9, 9, 9, 13 } },
+        { "5H 6H 7H 8H 9H TS 2C", STRAIGHT_FLUSH, { 9, 8, 7, 6, 5 } },
+        // A lower straight flush counts even with a higher plain straight beside it.
+        { "4H 5H 6H 7H 8H 9S TS", STRAIGHT_FLUSH, { 8, 7, 6, 5, 4 } },
+        { "AD 2D 3D 4D 5D KD QS", STRAIGHT_FLUSH, { 5, 4, 3, 2, 1 } },
+    };
+    for (const auto& c : cases) {
+        SevenCards hand(c.cards);
+        EXPECT_EQ(hand.player.category, c.category) << c.cards;
+        EXPECT_EQ(hand.kickers(), c.kickers) << c.cards;
+    }
+    EXPECT_GT(SevenCards(cases[1].cards).player.analysis.handValue(),
+              SevenCards(cases[0].cards).player.analysis.handValue());
 }
 
 TEST(HandEvaluatorTest, HoleCardsAloneGiveAtMostAPair)

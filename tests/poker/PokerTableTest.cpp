@@ -8,57 +8,69 @@
 
 #include <algorithm>
 
+namespace {
+
+// Two seated players; deal() replaces a hand or (seat -1) the board.
+struct Showdown {
+    PokerTable table;
+    Showdown()
+    {
+        table.sit(0, "A", 2, 100);
+        table.sit(1, "B", 2, 100);
+    }
+    void deal(int seat, const std::vector<int>& list)
+    {
+        if (seat < 0)
+            table.board->clear();
+        else
+            table.player(seat).hole.reset();
+        for (int card : list) {
+            if (seat < 0)
+                table.board->add(card);
+            else
+                table.player(seat).hole.add(card);
+        }
+    }
+};
+
+} // namespace
+
 TEST(PokerTableTest, CompareAgreesWithTheReferenceOnRandomShowdowns)
 {
-    PokerTable table;
-    table.sit(0, "A", 2, 100);
-    table.sit(1, "B", 2, 100);
+    Showdown s;
     RandomSource random(13);
     for (int i = 0; i < 20000; ++i) {
         std::vector<int> list = randomCards(random, 9);
-        table.board->clear();
-        for (int b = 4; b < 9; ++b)
-            table.board->add(list[b]);
-        for (int seat = 0; seat < 2; ++seat) {
-            table.player(seat).hole.reset();
-            table.player(seat).hole.add(list[2 * seat]);
-            table.player(seat).hole.add(list[2 * seat + 1]);
-        }
-        std::vector<int> a = { list[0], list[1], list[4], list[5], list[6], list[7], list[8] };
-        std::vector<int> b = { list[2], list[3], list[4], list[5], list[6], list[7], list[8] };
+        std::vector<int> board(list.begin() + 4, list.end());
+        s.deal(-1, board);
+        s.deal(0, { list[0], list[1] });
+        s.deal(1, { list[2], list[3] });
+        std::vector<int> a = { list[0], list[1] }, b = { list[2], list[3] };
+        a.insert(a.end(), board.begin(), board.end());
+        b.insert(b.end(), board.begin(), board.end());
         ReferenceHand ha = referenceBest(a);
         ReferenceHand hb = referenceBest(b);
         int expected = ha == hb ? -1 : (hb < ha ? 0 : 1);
-        ASSERT_EQ(table.compare(0, 1), expected) << i;
-        ASSERT_EQ(table.compare(1, 0), expected) << i;
+        ASSERT_EQ(s.table.compare(0, 1), expected) << i;
+        ASSERT_EQ(s.table.compare(1, 0), expected) << i;
     }
 }
 
 TEST(PokerTableTest, RoyalFlushTiesOnlyWithARoyalFlush)
 {
-    PokerTable table;
-    table.sit(0, "A", 2, 100);
-    table.sit(1, "B", 2, 100);
-    for (int card : cards("TS JS QS KS AS"))
-        table.board->add(card);
-    auto deal = [&](int seat, const char* text) {
-        table.player(seat).hole.reset();
-        for (int card : cards(text))
-            table.player(seat).hole.add(card);
-    };
-    deal(0, "2C 3D");
-    deal(1, "9S 4H");
-    EXPECT_EQ(table.compare(0, 1), -1); // the board plays for both
-    EXPECT_EQ(table.player(0).category, ROYAL_FLUSH);
+    Showdown s;
+    s.deal(-1, cards("TS JS QS KS AS"));
+    s.deal(0, cards("2C 3D"));
+    s.deal(1, cards("9S 4H"));
+    EXPECT_EQ(s.table.compare(0, 1), -1); // the board plays for both
+    EXPECT_EQ(s.table.player(0).category, ROYAL_FLUSH);
 
-    table.board->clear();
-    for (int card : cards("TS JS QS 2D 7C"))
-        table.board->add(card);
-    deal(0, "KS AS");
-    deal(1, "KS 9S");
-    EXPECT_EQ(table.compare(0, 1), 0);
-    EXPECT_EQ(table.player(0).category, ROYAL_FLUSH);
-    EXPECT_EQ(table.player(1).category, STRAIGHT_FLUSH);
+    s.deal(-1, cards("TS JS QS 2D 7C"));
+    s.deal(0, cards("KS AS"));
+    s.deal(1, cards("KS 9S"));
+    EXPECT_EQ(s.table.compare(0, 1), 0);
+    EXPECT_EQ(s.table.player(0).category, ROYAL_FLUSH);
+    EXPECT_EQ(s.table.player(1).category, STRAIGHT_FLUSH);
 }
 
 TEST(PokerTableTest, HeadsUpDealerPostsSmallActsFirstPreflopAndLastAfter)
@@ -97,15 +109,13 @@ TEST(PokerTableTest, BigBlindOptionEndsWithACheckOrReopensWithARaise)
     ASSERT_EQ(t.table.dealer, 0);
     ASSERT_EQ(t.table.smallBlindSeat, 1);
     ASSERT_EQ(t.table.bigBlindSeat, 2);
-    t.act(0, 10);
-    t.act(1, 5);
+    t.play({ { 0, 10 }, { 1, 5 } });
     t.run();
     ASSERT_EQ(t.table.toAct, 2);
     EXPECT_EQ(t.table.player(2).actions, actionBit(ACTION_CHECK) | actionBit(ACTION_RAISE));
     t.act(2, 10); // raise to 20
     EXPECT_EQ(t.table.player(2).lastAction, ACTION_RAISE);
-    t.act(0, 10);
-    t.act(1, 10);
+    t.play({ { 0, 10 }, { 1, 10 } });
     t.run();
     EXPECT_EQ(t.table.state, PokerTable::STATE_FLOP_BETTING);
     EXPECT_EQ(t.table.pots[0], 60);
@@ -150,9 +160,7 @@ TEST(PokerTableTest, DeadSmallBlindAfterTheBigBlindBusts)
     ScriptedTable t({ 1000, 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
     t.startHand();
     ASSERT_EQ(t.table.bigBlindSeat, 2);
-    t.act(3, -1);
-    t.act(0, -1);
-    t.act(1, -1);
+    t.play({ { 3, -1 }, { 0, -1 }, { 1, -1 } });
     t.finish();
     // Seat 2, last hand's big blind, loses everything between hands.
     t.table.player(2).chips = 0;
@@ -164,8 +172,7 @@ TEST(PokerTableTest, DeadSmallBlindAfterTheBigBlindBusts)
     EXPECT_EQ(t.table.player(1).roundBet, 0);
     // Everybody folds to the unopposed big blind: the whole bet comes back and he
     // takes the empty main pot.
-    t.act(0, -1);
-    t.act(1, -1);
+    t.play({ { 0, -1 }, { 1, -1 } });
     t.run();
     ASSERT_TRUE(t.table.handOver);
     EXPECT_EQ(t.table.pots[0], 0);
@@ -179,17 +186,13 @@ TEST(PokerTableTest, EverybodyFoldsAndTheUncalledRaiseComesBack)
 {
     ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
     t.startHand();
-    t.act(0, 30);
-    t.act(1, -1);
-    t.act(2, -1);
+    t.play({ { 0, 30 }, { 1, -1 }, { 2, -1 } });
     t.run();
     EXPECT_EQ(t.table.state, PokerTable::STATE_SETTLE); // no flop dealt
     EXPECT_EQ(t.table.board->count, 0);
     EXPECT_EQ(t.table.pots[0], 25); // 5 + 10 + the called 10 of the raise
     t.finish();
-    EXPECT_EQ(t.chips(0), 1015);
-    EXPECT_EQ(t.chips(1), 995);
-    EXPECT_EQ(t.chips(2), 990);
+    EXPECT_EQ(t.allChips(3), std::vector<int>({ 1015, 995, 990 }));
 }
 
 TEST(PokerTableTest, BlindsPuttingEveryoneAllInRunTheBoardOut)
@@ -208,8 +211,7 @@ TEST(PokerTableTest, BlindsPuttingEveryoneAllInRunTheBoardOut)
     // 7 of the big blind were never matched and came back.
     EXPECT_EQ(t.table.pots[0], 6);
     t.finish();
-    EXPECT_EQ(t.chips(0), 6);
-    EXPECT_EQ(t.chips(1), 7);
+    EXPECT_EQ(t.allChips(2), std::vector<int>({ 6, 7 }));
 }
 
 TEST(PokerTableTest, ThreeAllInsBuildTheSidePots)
@@ -219,23 +221,14 @@ TEST(PokerTableTest, ThreeAllInsBuildTheSidePots)
     ScriptedTable t({ 100, 200, 1000, 50 }, /*bigBlindBefore=*/1);
     // Deal order from seat 1: 1, 2, 3, 0, twice; then the board.
     t.startHand("QS 8D AS KS QD 3S AD KD 2C 7D 9H JS 4C");
-    t.act(3, 50);
-    t.act(0, 100);
-    t.act(1, 195);
-    t.act(2, 190);
+    t.play({ { 3, 50 }, { 0, 100 }, { 1, 195 }, { 2, 190 } });
     t.run();
     ASSERT_TRUE(t.table.handOver);
-    EXPECT_EQ(t.table.pots[0], 200);
-    EXPECT_EQ(t.table.pots[1], 150);
-    EXPECT_EQ(t.table.pots[2], 200);
-    EXPECT_EQ(t.table.player(3).potLevel, 0);
-    EXPECT_EQ(t.table.player(0).potLevel, 1);
-    EXPECT_EQ(t.table.player(1).potLevel, 2);
+    EXPECT_EQ(std::vector<int>(t.table.pots, t.table.pots + 3), std::vector<int>({ 200, 150, 200 }));
+    for (int seat : { 3, 0, 1 })
+        EXPECT_EQ(t.table.player(seat).potLevel, seat == 3 ? 0 : seat + 1) << seat;
     t.finish();
-    EXPECT_EQ(t.chips(3), 200);
-    EXPECT_EQ(t.chips(0), 150);
-    EXPECT_EQ(t.chips(1), 200);
-    EXPECT_EQ(t.chips(2), 800);
+    EXPECT_EQ(t.allChips(4), std::vector<int>({ 150, 200, 800, 200 }));
     EXPECT_EQ(t.table.countSeated(), 4);
 }
 
@@ -244,13 +237,9 @@ TEST(PokerTableTest, OddChipOfASplitLeavesTheGame)
     ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
     // Seats 0 and 2 hold 4 5 each; the board gives both the same straight.
     t.startHand("2C 4H 4C 2D 5S 5D 6D 7S 8H KC QD");
-    t.act(0, 10);
-    t.act(1, -1);
-    t.act(2, 0);
-    for (int street = 0; street < 3; ++street) {
-        t.act(2, 0);
-        t.act(0, 0);
-    }
+    t.play({ { 0, 10 }, { 1, -1 }, { 2, 0 } });
+    for (int street = 0; street < 3; ++street)
+        t.play({ { 2, 0 }, { 0, 0 } });
     t.run();
     ASSERT_TRUE(t.table.handOver);
     EXPECT_EQ(t.table.pots[0], 25);
@@ -267,16 +256,9 @@ TEST(PokerTableTest, TwoTieForTheSidePotWhileTheShortStackTakesTheMain)
     // Seat 3 (50 chips) makes a flush; seats 0 and 1 share a king-high straight.
     ScriptedTable t({ 1000, 1000, 1000, 50 }, /*bigBlindBefore=*/1);
     t.startHand("QS 2D AH QD KS 3S 2H KC 9H TS JC 4H 7H");
-    t.act(3, 50);
-    t.act(0, 100);
-    t.act(1, 95);
-    t.act(2, -1);
-    t.act(1, 0);
-    t.act(0, 0);
-    t.act(1, 0);
-    t.act(0, 0);
-    t.act(1, 0);
-    t.act(0, 0);
+    t.play({ { 3, 50 }, { 0, 100 }, { 1, 95 }, { 2, -1 } });
+    for (int street = 0; street < 3; ++street)
+        t.play({ { 1, 0 }, { 0, 0 } });
     t.run();
     ASSERT_TRUE(t.table.handOver);
     // Main pot: 50 x 3 + the big blind's 10; side pot: 50 + 50.
@@ -284,10 +266,7 @@ TEST(PokerTableTest, TwoTieForTheSidePotWhileTheShortStackTakesTheMain)
     EXPECT_EQ(t.table.pots[1], 100);
     EXPECT_EQ(t.table.potWinnerCount[1], 2);
     t.finish();
-    EXPECT_EQ(t.chips(3), 160);
-    EXPECT_EQ(t.chips(0), 950);
-    EXPECT_EQ(t.chips(1), 950);
-    EXPECT_EQ(t.chips(2), 990);
+    EXPECT_EQ(t.allChips(4), std::vector<int>({ 950, 950, 990, 160 }));
 }
 
 TEST(PokerTableTest, RefusedActionsChangeNothing)
@@ -335,9 +314,8 @@ TEST(PokerTableTest, ActionMasksFollowWhatIsOwed)
     EXPECT_EQ(t.table.player(2).actions, fold | allIn);
     TableView view;
     t.table.snapshot(view);
-    EXPECT_EQ(view.seats[2].actions[0], ACTION_FOLD);
-    EXPECT_EQ(view.seats[2].actions[1], ACTION_ALL_IN);
-    EXPECT_EQ(view.seats[2].actions[2], 0);
+    EXPECT_EQ(std::vector<int>(view.seats[2].actions, view.seats[2].actions + 3),
+              std::vector<int>({ ACTION_FOLD, ACTION_ALL_IN, 0 }));
     EXPECT_EQ(view.toAct, 1);
     EXPECT_EQ(view.minRaiseTo, 35 + 30);
     EXPECT_EQ(view.seats[3].lastAction, ACTION_RAISE);

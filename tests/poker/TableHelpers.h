@@ -1,14 +1,14 @@
 #pragma once
 
+#include "EvaluatorHelpers.h"
 #include "poker/ActionCode.h"
-#include "poker/Card.h"
 #include "poker/PokerTable.h"
 #include "poker/RandomSource.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A table with chosen stacks (0 = empty seat) and a known button, driven step by step.
@@ -37,14 +37,9 @@ struct ScriptedTable {
         ASSERT_EQ(table.step(), 1);
         if (order.empty())
             return;
-        std::vector<int> first;
-        std::istringstream words(order);
-        std::string word;
-        while (words >> word)
-            first.push_back(Card::parse(word));
         std::vector<bool> used(52, false);
         int i = 0;
-        for (int card : first) {
+        for (int card : cards(order)) {
             ASSERT_GE(card, 0) << order;
             ASSERT_FALSE(used[card]) << order;
             used[card] = true;
@@ -84,6 +79,25 @@ struct ScriptedTable {
         table.handOver = false;
         ASSERT_EQ(table.step(), 1);
         ASSERT_EQ(table.state, PokerTable::STATE_START_HAND);
+    }
+
+    // Answers in turn, {seat, amount} each.
+    void play(std::initializer_list<std::pair<int, int>> answers)
+    {
+        for (const auto& [seat, amount] : answers) {
+            act(seat, amount);
+            if (testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+
+    // Chips of seats 0..n-1.
+    std::vector<int> allChips(int n) const
+    {
+        std::vector<int> out;
+        for (int seat = 0; seat < n; ++seat)
+            out.push_back(table.player(seat).chips);
+        return out;
     }
 
     int chips(int seat) const { return table.player(seat).chips; }
