@@ -28,13 +28,9 @@ TEST(Base2DGraphicsTest, DrawRectCoversExactlyTheGivenExtent)
     Canvas c;
     c.surface.setColor(0xFF0000);
     c.surface.drawRect(0, 0, 10, 5);
-    EXPECT_EQ(pixel(c.surface, 0, 0), 0xFF0000);
-    EXPECT_EQ(pixel(c.surface, 9, 0), 0xFF0000);
-    EXPECT_EQ(pixel(c.surface, 9, 4), 0xFF0000);
-    EXPECT_EQ(pixel(c.surface, 0, 4), 0xFF0000);
-    EXPECT_EQ(pixel(c.surface, 10, 0), 0);
-    EXPECT_EQ(pixel(c.surface, 0, 5), 0);
-    EXPECT_EQ(pixel(c.surface, 5, 2), 0); // outline only
+    // 5, 2: outline only
+    expectPixels(c.surface, { { 0, 0, 0xFF0000 }, { 9, 0, 0xFF0000 }, { 9, 4, 0xFF0000 }, { 0, 4, 0xFF0000 },
+                              { 10, 0, 0 }, { 0, 5, 0 }, { 5, 2, 0 } });
     EXPECT_EQ(countNot(c.surface, 0), 2 * 10 + 2 * 3);
 }
 
@@ -44,9 +40,7 @@ TEST(Base2DGraphicsTest, DrawRectSkipsEdgesOutsideTheClip)
     c.surface.setClip(2, 2, 10, 10);
     c.surface.setColor(0x00FF00);
     c.surface.drawRect(0, 0, 8, 8); // left and top edges lie outside the clip
-    EXPECT_EQ(pixel(c.surface, 7, 2), 0x00FF00);
-    EXPECT_EQ(pixel(c.surface, 2, 7), 0x00FF00);
-    EXPECT_EQ(pixel(c.surface, 2, 2), 0);
+    expectPixels(c.surface, { { 7, 2, 0x00FF00 }, { 2, 7, 0x00FF00 }, { 2, 2, 0 } });
     EXPECT_EQ(countNot(c.surface, 0), 6 + 5);
 }
 
@@ -70,8 +64,8 @@ TEST(Base2DGraphicsTest, AlphaRuleForLinesAndRectangles)
     const int32_t red = (0x20 * 64 + 0xC0 * 191) >> 8;
     const int32_t green = (0x40 * 64 + 0xA0 * 191) >> 8;
     const int32_t blue = (0x60 * 64 + 0x80 * 191) >> 8;
-    EXPECT_EQ(pixel(c.surface, 0, 0), (red << 16) | (green << 8) | blue);
-    EXPECT_EQ(pixel(c.surface, 3, 3), (red << 16) | (green << 8) | blue);
+    expectPixels(c.surface, { { 0, 0, (red << 16) | (green << 8) | blue },
+                              { 3, 3, (red << 16) | (green << 8) | blue } });
 }
 
 TEST(Base2DGraphicsTest, DrawLineFollowsTheLongerAxisWithTruncatingSteps)
@@ -157,9 +151,7 @@ TEST(Base2DGraphicsTest, TranslationMovesEveryPrimitive)
     c.surface.fillRect(0, 0, 1, 1);
     c.surface.drawLine(1, 0, 1, 0);
     c.surface.drawImage(solid(1, 1, 0xFF0000), 2, 0, TOP | LEFT);
-    EXPECT_EQ(pixel(c.surface, 3, 4), 0xFFFFFF);
-    EXPECT_EQ(pixel(c.surface, 4, 4), 0xFFFFFF);
-    EXPECT_EQ(pixel(c.surface, 5, 4), 0xFF0000);
+    expectPixels(c.surface, { { 3, 4, 0xFFFFFF }, { 4, 4, 0xFFFFFF }, { 5, 4, 0xFF0000 } });
     EXPECT_EQ(countNot(c.surface, 0), 3);
 }
 
@@ -167,15 +159,11 @@ TEST(Base2DGraphicsTest, ImageAnchors)
 {
     Canvas c;
     c.surface.drawImage(solid(7, 7, 0xFFFFFF), 10, 10, HCENTER | VCENTER);
-    EXPECT_EQ(pixel(c.surface, 7, 7), 0xFFFFFF);
-    EXPECT_EQ(pixel(c.surface, 13, 13), 0xFFFFFF);
-    EXPECT_EQ(pixel(c.surface, 6, 7), 0);
-    EXPECT_EQ(pixel(c.surface, 14, 13), 0);
+    expectPixels(c.surface, { { 7, 7, 0xFFFFFF }, { 13, 13, 0xFFFFFF }, { 6, 7, 0 }, { 14, 13, 0 } });
 
     Canvas d;
     d.surface.drawImage(solid(3, 2, 0xFFFFFF), 10, 10, RIGHT | BOTTOM);
-    EXPECT_EQ(pixel(d.surface, 7, 8), 0xFFFFFF);
-    EXPECT_EQ(pixel(d.surface, 9, 9), 0xFFFFFF);
+    expectPixels(d.surface, { { 7, 8, 0xFFFFFF }, { 9, 9, 0xFFFFFF } });
     EXPECT_EQ(countNot(d.surface, 0), 6);
 
     Canvas e; // BASELINE counts as TOP for images
@@ -205,12 +193,10 @@ TEST(Base2DGraphicsTest, ImageBlendingByTransparencyTableAndAlpha)
     // Index 0 invisible, 1 opaque, 2 half, 3 beyond the table (opaque).
     auto image = indexed(4, 1, {0, 1, 2, 3}, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}, {0, 255, 128});
     c.surface.drawImage(image, 0, 0, TOP | LEFT);
-    EXPECT_EQ(pixel(c.surface, 0, 0), 0x808080);
-    EXPECT_EQ(pixel(c.surface, 1, 0), 0x00FF00);
+    expectPixels(c.surface, { { 0, 0, 0x808080 }, { 1, 0, 0x00FF00 } });
     // alpha 0 gives k = 0: the partly transparent pixel becomes (destination * 255) >> 8.
     const int32_t kept = (0x80 * 255) >> 8;
-    EXPECT_EQ(pixel(c.surface, 2, 0), (kept << 16) | (kept << 8) | kept);
-    EXPECT_EQ(pixel(c.surface, 3, 0), 0xFFFFFF);
+    expectPixels(c.surface, { { 2, 0, (kept << 16) | (kept << 8) | kept }, { 3, 0, 0xFFFFFF } });
 
     c.surface.fillRect(0, 0, 20, 20);
     c.surface.setAlpha(200);
@@ -231,8 +217,7 @@ TEST(Base2DGraphicsTest, PixelIndicesPastThePaletteDrawBlack)
     c.surface.setColor(0xFFFFFF);
     c.surface.fillRect(0, 0, 20, 20);
     c.surface.drawImage(indexed(2, 1, {0, 200}, {0x123456}), 0, 0, TOP | LEFT);
-    EXPECT_EQ(pixel(c.surface, 0, 0), 0x123456);
-    EXPECT_EQ(pixel(c.surface, 1, 0), 0);
+    expectPixels(c.surface, { { 0, 0, 0x123456 }, { 1, 0, 0 } });
 }
 
 TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
@@ -241,8 +226,7 @@ TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
     auto image = indexed(4, 2, {0, 0, 1, 1, 0, 0, 1, 1}, {0xFF0000, 0x0000FF});
     Canvas c;
     c.surface.drawRegion(image, 5, 5, TOP | LEFT, 2, 0, 2, 2);
-    EXPECT_EQ(pixel(c.surface, 5, 5), 0x0000FF);
-    EXPECT_EQ(pixel(c.surface, 6, 6), 0x0000FF);
+    expectPixels(c.surface, { { 5, 5, 0x0000FF }, { 6, 6, 0x0000FF } });
     EXPECT_EQ(countNot(c.surface, 0), 4);
     EXPECT_EQ(c.surface.getClipWidth(), 20); // clip restored
 
@@ -253,8 +237,7 @@ TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
 
     Canvas e; // the anchor places the region
     e.surface.drawRegion(image, 10, 10, RIGHT | BOTTOM, 0, 0, 2, 2);
-    EXPECT_EQ(pixel(e.surface, 8, 8), 0xFF0000);
-    EXPECT_EQ(pixel(e.surface, 9, 9), 0xFF0000);
+    expectPixels(e.surface, { { 8, 8, 0xFF0000 }, { 9, 9, 0xFF0000 } });
     EXPECT_EQ(countNot(e.surface, 0), 4);
 
     Canvas f; // a source beyond the image draws nothing

@@ -14,19 +14,11 @@ namespace {
 
 TEST(ScreenClassTest, EverySizeOfTheTable)
 {
-    EXPECT_EQ(screenClassFor(176, 220), 1);
-    EXPECT_EQ(screenClassFor(176, 208), 1);
-    EXPECT_EQ(screenClassFor(240, 240), 2);
-    EXPECT_EQ(screenClassFor(240, 320), 3);
-    EXPECT_EQ(screenClassFor(240, 400), 3);
-    EXPECT_EQ(screenClassFor(320, 240), 4);
-    EXPECT_EQ(screenClassFor(320, 320), 5);
-    EXPECT_EQ(screenClassFor(320, 480), 5);
-    EXPECT_EQ(screenClassFor(480, 640), 6);
-    EXPECT_EQ(screenClassFor(480, 800), 6);
-    EXPECT_EQ(screenClassFor(640, 480), 7);
-    EXPECT_EQ(screenClassFor(800, 600), 0);
-    EXPECT_EQ(screenClassFor(0, 0), 0);
+    const int32_t cases[][3] = { { 176, 220, 1 }, { 176, 208, 1 }, { 240, 240, 2 }, { 240, 320, 3 },
+                                 { 240, 400, 3 }, { 320, 240, 4 }, { 320, 320, 5 }, { 320, 480, 5 },
+                                 { 480, 640, 6 }, { 480, 800, 6 }, { 640, 480, 7 }, { 800, 600, 0 }, { 0, 0, 0 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(screenClassFor(c[0], c[1]), c[2]) << c[0] << "x" << c[1];
     setDisplaySize(320, 240);
     EXPECT_EQ(screenClass(), 4);
     EXPECT_EQ(displayWidth(), 320);
@@ -98,16 +90,6 @@ TEST(DisplayTablesTest, ClassChangeRefillsEverySlotAndClassesWithoutTablesKeepTh
     fillDisplayTablesFor(7);
     EXPECT_EQ(displayTables().screenClass, 4);
     EXPECT_EQ(displayTables().imageIds[1], 1084);
-}
-
-TEST(DisplayTablesTest, SplashDurations)
-{
-    for (int32_t c = 1; c <= 6; ++c) {
-        fillDisplayTablesFor(c);
-        EXPECT_EQ(displayTables().scalars.splashDuration[0], 2000);
-        EXPECT_EQ(displayTables().scalars.splashDuration[1], 5000);
-        EXPECT_EQ(displayTables().scalars.splashDuration[2], c == 3 ? 750 : 1500);
-    }
 }
 
 TEST(DisplayTablesTest, FontsAreCompleteAndMatchTheirSheets)

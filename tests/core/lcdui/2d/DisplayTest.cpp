@@ -26,11 +26,11 @@ struct DisplayFixture : testing::Test {
     Listener listener;
     HeadlessFrameSink window;
     CountingStream stream;
+    Display display { &listener, &window, &stream };
 };
 
 TEST_F(DisplayFixture, SetMetricsRebuildsSurfaceAndTables)
 {
-    Display display(&listener, &window, &stream);
     EXPECT_TRUE(display.setMetrics(DisplayMetrics(240, 320)));
     EXPECT_EQ(screenClass(), 3);
     EXPECT_EQ(display.getSurface()->getByteCount(), 240 * 320 * 3);
@@ -47,7 +47,6 @@ TEST_F(DisplayFixture, SetMetricsRebuildsSurfaceAndTables)
 
 TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(176, 220));
     SharedPointer<Base2DImage> first = display.getImage(SLOT_CARD_FACES);
     ASSERT_NE(first.raw(), nullptr);
@@ -66,7 +65,6 @@ TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
 
 TEST_F(DisplayFixture, SpareAndOutOfRangeSlotsGiveEmptyHandles)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(240, 240));
     EXPECT_EQ(display.getImage(40).raw(), nullptr);
     EXPECT_EQ(display.getImage(-1).raw(), nullptr);
@@ -77,7 +75,6 @@ TEST_F(DisplayFixture, SpareAndOutOfRangeSlotsGiveEmptyHandles)
 
 TEST_F(DisplayFixture, FontsAreBuiltFromTheirDescriptorsOnce)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(176, 220));
     SharedPointer<Font> title = display.getFont(FONT_TITLE);
     ASSERT_NE(title.raw(), nullptr);
@@ -91,7 +88,6 @@ TEST_F(DisplayFixture, FontsAreBuiltFromTheirDescriptorsOnce)
 
 TEST_F(DisplayFixture, RepaintOnlyForTheCurrentScreen)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(176, 220));
     Object current, other;
     listener.current = &current;
@@ -103,7 +99,6 @@ TEST_F(DisplayFixture, RepaintOnlyForTheCurrentScreen)
 
 TEST_F(DisplayFixture, PresentKeepsTheFrameOnlyWhenEnabled)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(176, 220));
     ScreenSurface& g = *display.getSurface();
     g.setColor(0x123456);
@@ -121,7 +116,6 @@ TEST_F(DisplayFixture, PresentKeepsTheFrameOnlyWhenEnabled)
 
 TEST_F(DisplayFixture, FitWithEllipsis)
 {
-    Display display(&listener, &window, &stream);
     display.setMetrics(DisplayMetrics(240, 320));
     SharedPointer<Font> font = display.getFont(FONT_SEAT_NAME);
     const String name("Bartholomew");

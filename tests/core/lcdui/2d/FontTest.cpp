@@ -95,12 +95,10 @@ TEST_F(FontFixture, DrawStringPlacesGlyphsAndReturnsTheAdvance)
     surface.setFont(font);
     // A missing character draws nothing but still adds the gap.
     EXPECT_EQ(surface.drawString(String("AZB"), 1, 2, TOP | LEFT), 1 + 3 + 1 + 4);
-    EXPECT_EQ(pixel(surface, 1, 2), 0);
-    EXPECT_EQ(pixel(surface, 2, 4), 0);
-    EXPECT_EQ(pixel(surface, 3, 2), 0xFFFFFF); // gap after "A"
-    EXPECT_EQ(pixel(surface, 5, 3), 0);        // "B" starts at 1 + 3 + 1
-    EXPECT_EQ(pixel(surface, 7, 3), 0);
-    EXPECT_EQ(pixel(surface, 5, 2), 0xFFFFFF);
+    // 3, 2: gap after "A"
+    // 5, 3: "B" starts at 1 + 3 + 1
+    expectPixels(surface, { { 1, 2, 0 }, { 2, 4, 0 }, { 3, 2, 0xFFFFFF }, { 5, 3, 0 }, { 7, 3, 0 },
+                            { 5, 2, 0xFFFFFF } });
     EXPECT_EQ(countNot(surface, 0xFFFFFF), 6 + 3);
 }
 
@@ -110,8 +108,7 @@ TEST_F(FontFixture, AnchorsOfText)
     surface.setFont(font);
     EXPECT_EQ(surface.drawString(String("A"), 10, 9, RIGHT | BOTTOM), 10);
     // width 3 to the left of 10, glyph height 3 above 9
-    EXPECT_EQ(pixel(surface, 7, 6), 0);
-    EXPECT_EQ(pixel(surface, 8, 8), 0);
+    expectPixels(surface, { { 7, 6, 0 }, { 8, 8, 0 } });
     EXPECT_EQ(countNot(surface, 0xFFFFFF), 6);
     EXPECT_EQ(font->anchorX(10, 7, HCENTER), 7);
     EXPECT_EQ(font->anchorY(10, VCENTER), 8);
@@ -139,10 +136,7 @@ TEST_F(FontFixture, SlantedShiftsTheUpperHalf)
     surface.drawString(String("I"), 2, 0, TOP | LEFT);
     // The one-pixel column clipped to its cell: rows 0..1 land at x 3, but the clip
     // of the shifted half is the shifted cell.
-    EXPECT_EQ(pixel(surface, 3, 0), 0);
-    EXPECT_EQ(pixel(surface, 3, 1), 0);
-    EXPECT_EQ(pixel(surface, 2, 2), 0);
-    EXPECT_EQ(pixel(surface, 2, 3), 0);
+    expectPixels(surface, { { 3, 0, 0 }, { 3, 1, 0 }, { 2, 2, 0 }, { 2, 3, 0 } });
     EXPECT_EQ(countNot(surface, 0xFFFFFF), 4);
 }
 
@@ -182,10 +176,8 @@ TEST_F(FontFixture, SecondColourDrawsAShadow)
     font->setStyle(FONT_STYLE_SECOND_COLOR);
     surface.setFont(font);
     surface.drawString(String("A"), 0, 0, TOP | LEFT);
-    EXPECT_EQ(pixel(surface, 0, 0), 0xFFFF00);
-    EXPECT_EQ(pixel(surface, 1, 2), 0xFFFF00);
-    EXPECT_EQ(pixel(surface, 2, 3), 0x0000FF); // shadow below and right
-    EXPECT_EQ(pixel(surface, 1, 3), 0x0000FF);
+    // 2, 3: shadow below and right
+    expectPixels(surface, { { 0, 0, 0xFFFF00 }, { 1, 2, 0xFFFF00 }, { 2, 3, 0x0000FF }, { 1, 3, 0x0000FF } });
 }
 
 TEST_F(FontFixture, MissingSheetDrawsNothing)

@@ -3,6 +3,8 @@
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/resources/Base2DImage.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -46,6 +48,17 @@ inline int32_t pixel(const ScreenSurface& surface, int32_t x, int32_t y)
 {
     const uint8_t* p = surface.getBits() + (size_t(y) * surface.getSurfaceWidth() + x) * 3;
     return (p[2] << 16) | (p[1] << 8) | p[0];
+}
+
+// Expected 0xRRGGBB colours at given points.
+struct Probe {
+    int32_t x, y, colour;
+};
+
+inline void expectPixels(const ScreenSurface& surface, std::initializer_list<Probe> probes)
+{
+    for (const Probe& p : probes)
+        EXPECT_EQ(pixel(surface, p.x, p.y), p.colour) << "pixel " << p.x << "," << p.y;
 }
 
 // Number of pixels that differ from colour.
