@@ -162,42 +162,29 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(ImagePNGTest, RefusedPaletteLeavesImageWithoutPalette)
+// What survives in the image after a fault the decoder passes over.
+TEST(ImagePNGTest, DamagedSamplesKeepWhatWasReadAroundTheFault)
 {
-    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/palette257.png"));
-    ASSERT_NE(decoded.image, nullptr);
-    EXPECT_EQ(decoded.image->palette, nullptr);
-    EXPECT_EQ(decoded.image->paletteCount, 0);
-}
-
-TEST(ImagePNGTest, DuplicatesKeepTheFirstTable)
-{
-    Decoded palette = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/duplicate_palette.png"));
+    auto decode = [](const char* file) { return decodeOurs(readFileBytes(std::string(KM_RES_DATA "/malformed/") + file)); };
+    Decoded refused = decode("palette257.png");
+    ASSERT_NE(refused.image, nullptr);
+    EXPECT_EQ(refused.image->palette, nullptr);
+    EXPECT_EQ(refused.image->paletteCount, 0);
+    // Duplicates keep the first table; the image data after them is still found.
+    Decoded palette = decode("duplicate_palette.png");
     ASSERT_NE(palette.image, nullptr);
     EXPECT_EQ(palette.image->paletteCount, 4);
-    // The image data after the passed-over chunk is still found.
     EXPECT_EQ(palette.image->pixels[2 * 4 + 3], (3 + 2) % 4);
-    Decoded trns = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/duplicate_trns.png"));
+    Decoded trns = decode("duplicate_trns.png");
     ASSERT_NE(trns.image, nullptr);
     EXPECT_EQ(trns.image->transparencyCount, 1);
-}
-
-TEST(ImagePNGTest, UnsupportedFilterKeepsTheDecompressedBytes)
-{
-    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/filter5.png"));
-    ASSERT_NE(decoded.image, nullptr);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(decoded.image->pixels[y * 4 + x], (x + y) % 4);
-}
-
-TEST(ImagePNGTest, SurplusImageDataIsDropped)
-{
-    Decoded decoded = decodeOurs(readFileBytes(KM_RES_DATA "/malformed/too_much_data.png"));
-    ASSERT_NE(decoded.image, nullptr);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(decoded.image->pixels[y * 4 + x], (x + y) % 4);
+    // An unknown filter keeps the decompressed bytes; surplus image data is dropped.
+    for (const char* file : { "filter5.png", "too_much_data.png" }) {
+        Decoded decoded = decode(file);
+        ASSERT_NE(decoded.image, nullptr) << file;
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(decoded.image->pixels[i], (i % 4 + i / 4) % 4) << file << " pixel " << i;
+    }
 }
 
 TEST(ImagePNGTest, EveryTruncationFailsCleanly)
