@@ -6,7 +6,6 @@
 
 TEST(CardTest, RankAndSuitFollowTheLetterTable)
 {
-    EXPECT_STREQ(CARD_LETTERS, "CDHS23456789TJQKA");
     EXPECT_EQ(Card::rank(0), 0);  // deuce of clubs
     EXPECT_EQ(Card::suit(0), 0);
     EXPECT_EQ(Card::rank(51), 12); // ace of spades
@@ -14,8 +13,7 @@ TEST(CardTest, RankAndSuitFollowTheLetterTable)
     EXPECT_EQ(Card::name(0), "2C");
     EXPECT_EQ(Card::name(21), "TD");
     EXPECT_EQ(Card::name(51), "AS");
-    EXPECT_EQ(Card::name(-1), "--");
-    EXPECT_EQ(Card::name(52), "--");
+    EXPECT_EQ(Card::name(-1) + Card::name(52), "----");
 }
 
 TEST(CardTest, ParseIsTheInverseOfNameAndRejectsJunk)
@@ -23,12 +21,8 @@ TEST(CardTest, ParseIsTheInverseOfNameAndRejectsJunk)
     for (int card = 0; card < CARD_COUNT; ++card)
         EXPECT_EQ(Card::parse(Card::name(card)), card);
     EXPECT_EQ(Card::parse("ah"), Card::make(12, 2));
-    EXPECT_EQ(Card::parse(""), -1);
-    EXPECT_EQ(Card::parse("A"), -1);
-    EXPECT_EQ(Card::parse("AHS"), -1);
-    EXPECT_EQ(Card::parse("1S"), -1);
-    EXPECT_EQ(Card::parse("AX"), -1);
-    EXPECT_EQ(Card::parse("SA"), -1);
+    for (const char* junk : { "", "A", "AHS", "1S", "AX", "SA" })
+        EXPECT_EQ(Card::parse(junk), -1) << junk;
 }
 
 TEST(CardTest, BoardHoldsFiveAndRefusesASixth)

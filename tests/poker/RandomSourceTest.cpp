@@ -26,14 +26,6 @@ TEST(RandomSourceTest, MatchesTheKnownDrand48TopBitSequence)
     EXPECT_EQ(int32_t(random.nextBits(32)), -1170105035);
 }
 
-TEST(RandomSourceTest, SameSeedSameSequence)
-{
-    RandomSource a(987654321);
-    RandomSource b(987654321);
-    for (int i = 0; i < 1000; ++i)
-        ASSERT_EQ(a.nextBits(1 + i % 32), b.nextBits(1 + i % 32));
-}
-
 TEST(RandomSourceTest, NextIntIsTheAbsoluteTruncatedRemainder)
 {
     RandomSource a(7);
@@ -42,10 +34,7 @@ TEST(RandomSourceTest, NextIntIsTheAbsoluteTruncatedRemainder)
         int32_t n = 1 + i % 97;
         int32_t r = int32_t(b.nextBits(32));
         int32_t expected = std::abs(r % n);
-        int32_t got = a.nextInt(n);
-        ASSERT_EQ(got, expected);
-        ASSERT_GE(got, 0);
-        ASSERT_LT(got, n);
+        ASSERT_EQ(a.nextInt(n), expected);
     }
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(a.nextInt(1), 0);
