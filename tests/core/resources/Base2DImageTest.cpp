@@ -23,25 +23,21 @@ protected:
 
 } // namespace
 
-TEST_F(Base2DImageTest, MissingResourceIsReportedAndLeavesTheStreamClosed)
+// A missing entry and an entry that is no PNG: both reported, the stream closed again.
+TEST_F(Base2DImageTest, UnloadableResourcesAreReportedAndLeaveTheStreamClosed)
 {
-    ResourceStream stream;
-    testing::internal::CaptureStdout();
-    SharedPointer<Base2DImage> image = Base2DImage::createImage(&stream, 4242);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[Base2DImage] Error opening resource 4242\n");
-    EXPECT_EQ(image, nullptr);
-    EXPECT_FALSE(stream.isOpen());
-}
-
-TEST_F(Base2DImageTest, EntryThatIsNoPngPrintsBothMessagesAndClosesTheStream)
-{
-    ResourceStream stream;
-    testing::internal::CaptureStdout();
-    SharedPointer<Base2DImage> image = Base2DImage::createImage(&stream, 5003);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "[ImagePNG] Bad PNG signature\n[Base2DImage] Failed to load resource 5003\n");
-    EXPECT_EQ(image, nullptr);
-    EXPECT_FALSE(stream.isOpen());
+    const std::pair<int32_t, const char*> cases[] = {
+        { 4242, "[Base2DImage] Error opening resource 4242\n" },
+        { 5003, "[ImagePNG] Bad PNG signature\n[Base2DImage] Failed to load resource 5003\n" },
+    };
+    for (const auto& [id, message] : cases) {
+        ResourceStream stream;
+        testing::internal::CaptureStdout();
+        SharedPointer<Base2DImage> image = Base2DImage::createImage(&stream, id);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), message);
+        EXPECT_EQ(image, nullptr) << id;
+        EXPECT_FALSE(stream.isOpen()) << id;
+    }
 }
 
 TEST(Base2DImageCopyTest, CopyIsDeepAndKeepsAbsentTablesAbsent)
@@ -58,8 +54,6 @@ TEST(Base2DImageCopyTest, CopyIsDeepAndKeepsAbsentTablesAbsent)
     EXPECT_EQ(source.palette[0], 1);
     EXPECT_EQ(source.pixels[1], 1);
     EXPECT_EQ(copy.palette[5], 6);
-    EXPECT_EQ(copy.getWidth(), 2);
-    EXPECT_EQ(copy.getHeight(), 1);
 
     Base2DImage withAlpha(1, 1, bytes({0}), Base2DImage::COLOR_TYPE_INDEXED, nullptr, 0, bytes({0, 255}), 2);
     Base2DImage alphaCopy(withAlpha);

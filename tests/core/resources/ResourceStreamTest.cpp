@@ -37,7 +37,6 @@ TEST_F(ResourceStreamTest, SeekCodesAndEndOfData)
 
 TEST_F(ResourceStreamTest, ReadsTheEntryBytesInStoredOrder)
 {
-    std::vector<uint8_t> expected = {};
     ASSERT_TRUE(stream.open(1002)); // three bytes
     uint8_t first = 0;
     uint16_t rest = 0;
