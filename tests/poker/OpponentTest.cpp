@@ -8,23 +8,19 @@
 
 TEST(OpponentTest, ChartIsSymmetricAndPairsIgnoreSuits)
 {
-    const int ACE = 12, KING = 11, QUEEN = 10, SEVEN = 5, DEUCE = 0;
-    EXPECT_EQ(StartingHandChart::group(ACE, KING, true), 0);
-    EXPECT_EQ(StartingHandChart::group(KING, ACE, true), 0);
-    EXPECT_EQ(StartingHandChart::group(ACE, KING, false), 1);
-    EXPECT_EQ(StartingHandChart::group(KING, QUEEN, true), 4);
-    EXPECT_EQ(StartingHandChart::group(QUEEN, KING, false), 5);
-    EXPECT_EQ(StartingHandChart::group(ACE, DEUCE, true), 7);
-    EXPECT_EQ(StartingHandChart::group(DEUCE, ACE, false), 8);
-    EXPECT_EQ(StartingHandChart::group(SEVEN, DEUCE, false), 9);
+    // Ranks 0 (deuce) .. 12 (ace): {first, second, suited, group}.
+    const int cases[][4] = { { 12, 11, 1, 0 }, { 11, 12, 1, 0 }, { 12, 11, 0, 1 }, { 11, 10, 1, 4 },
+                             { 10, 11, 0, 5 }, { 12, 0, 1, 7 },   { 0, 12, 0, 8 },   { 5, 0, 0, 9 },
+                             { 0, 0, 0, 5 },   { 10, 10, 0, 1 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(StartingHandChart::group(c[0], c[1], c[2] != 0), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
     for (int rank = 0; rank < 13; ++rank)
         EXPECT_EQ(StartingHandChart::group(rank, rank, true), StartingHandChart::group(rank, rank, false));
-    EXPECT_EQ(StartingHandChart::group(DEUCE, DEUCE, false), 5);
-    EXPECT_EQ(StartingHandChart::group(10, 10, false), 1); // queens
-    // Every suited hand is at least as good as the same ranks offsuit, except AK... all.
+    // Both orders of the hole cards give the same group.
     for (int a = 0; a < 13; ++a)
         for (int b = 0; b < 13; ++b)
-            EXPECT_EQ(StartingHandChart::group(a, b, true), StartingHandChart::group(b, a, true));
+            for (bool suited : { true, false })
+                EXPECT_EQ(StartingHandChart::group(a, b, suited), StartingHandChart::group(b, a, suited));
 }
 
 namespace {
