@@ -22,12 +22,15 @@
 
 namespace {
 
+// Sheets start this wide and widen in steps until they fit the surface height.
 constexpr int32_t SHEET_WIDTH = 1040;
+constexpr int32_t SHEET_WIDTH_STEP = 520;
 constexpr int32_t MARGIN = 8;
 constexpr int32_t LABEL_FONT = FONT_FINE_PRINT;
 
 // Places and draws everything; with surface null it only measures. Returns the height.
-int32_t layOut(Display& display, ScreenSurface* g, std::vector<int32_t>& missing, int32_t& loaded)
+int32_t layOut(Display& display, int32_t sheetWidth, ScreenSurface* g, std::vector<int32_t>& missing,
+               int32_t& loaded)
 {
     SharedPointer<Font> label = display.getFont(LABEL_FONT);
     const int32_t labelHeight = label.raw() ? label->getHeight() + 2 : 12;
@@ -46,12 +49,12 @@ int32_t layOut(Display& display, ScreenSurface* g, std::vector<int32_t>& missing
             ++loaded;
         // Glyph sheets are one tall column: show their first 12 glyphs only.
         const bool sheet = slot >= SLOT_GLYPHS_FIRST;
-        const int32_t w = std::min(image->width, SHEET_WIDTH - 2 * MARGIN);
+        const int32_t w = std::min(image->width, sheetWidth - 2 * MARGIN);
         const int32_t h = sheet ? std::min(image->height, displayTables().fonts[0].glyphHeight * 12) : image->height;
         const std::string text = std::to_string(slot) + ": " + std::to_string(id) + " " +
                                  std::to_string(image->width) + "x" + std::to_string(image->height);
         const int32_t cellWidth = std::max(w, label.raw() ? label->stringWidth(String(text.c_str())) : 0) + 12;
-        if (x + cellWidth > SHEET_WIDTH - MARGIN && x > MARGIN) {
+        if (x + cellWidth > sheetWidth - MARGIN && x > MARGIN) {
             x = MARGIN;
             y += rowHeight + 10;
             rowHeight = 0;
@@ -87,7 +90,7 @@ int32_t layOut(Display& display, ScreenSurface* g, std::vector<int32_t>& missing
         if (g) {
             const bool dark = ((d.colour >> 16) & 0xFF) + ((d.colour >> 8) & 0xFF) + (d.colour & 0xFF) < 200;
             g->setColor(dark ? 0xF4EBD0 : 0x144629);
-            g->fillRect(MARGIN, y, SHEET_WIDTH - 2 * MARGIN, height);
+            g->fillRect(MARGIN, y, sheetWidth - 2 * MARGIN, height);
             g->setFont(label);
             g->drawString(String(std::to_string(index).c_str()), MARGIN + 2, y + 2, TOP | LEFT);
             g->setFont(font);
@@ -119,17 +122,27 @@ void runContactSheet(const Arguments& arguments)
     int32_t loaded = 0;
     // Measure on a small surface, then draw on one of the measured height. The size
     // of the sheet is no display class, so the class's tables are filled by hand.
-    display.setMetrics(DisplayMetrics(SHEET_WIDTH, 64));
-    fillDisplayTablesFor(screenClass);
-    const int32_t height = std::min(layOut(display, nullptr, missing, loaded), ScreenSurface::MAX_SIDE);
-    display.setMetrics(DisplayMetrics(SHEET_WIDTH, height));
+    int32_t sheetWidth = SHEET_WIDTH;
+    int32_t height = 0;
+    for (;;) {
+        display.setMetrics(DisplayMetrics(sheetWidth, 64));
+        fillDisplayTablesFor(screenClass);
+        missing.clear();
+        loaded = 0;
+        height = layOut(display, sheetWidth, nullptr, missing, loaded);
+        if (height <= ScreenSurface::MAX_SIDE || sheetWidth + SHEET_WIDTH_STEP > ScreenSurface::MAX_SIDE)
+            break;
+        sheetWidth += SHEET_WIDTH_STEP;
+    }
+    height = std::min(height, ScreenSurface::MAX_SIDE);
+    display.setMetrics(DisplayMetrics(sheetWidth, height));
     fillDisplayTablesFor(screenClass);
     ScreenSurface* g = display.getSurface();
     g->setColor(0x2B2B2B);
-    g->fillRect(0, 0, SHEET_WIDTH, height);
+    g->fillRect(0, 0, sheetWidth, height);
     std::vector<int32_t> ignored;
     int32_t ignoredCount = 0;
-    layOut(display, g, ignored, ignoredCount);
+    layOut(display, sheetWidth, g, ignored, ignoredCount);
     g->present();
     if (!window.writePng(out))
         throw ToolError("cannot write " + out);
@@ -137,7 +150,7 @@ void runContactSheet(const Arguments& arguments)
 
     JsonWriter json;
     json.beginObject().key("class").value(screenClass).key("out").value(out);
-    json.key("width").value(SHEET_WIDTH).key("height").value(height).key("images").value(loaded);
+    json.key("width").value(sheetWidth).key("height").value(height).key("images").value(loaded);
     json.key("missing").beginArray();
     for (int32_t slot : missing)
         json.value(slot);
