@@ -11,7 +11,7 @@ namespace {
 
 ResourcePack* openPack = nullptr;
 
-// Offsets and sizes below follow the PE/COFF specification: the MS-DOS stub with the
+// Offsets and sizes below follow the Microsoft PE/COFF format: the MS-DOS stub with the
 // PE header offset at 0x3C, the 4-byte signature, the 20-byte COFF header, the
 // optional header whose data directory 2 is the resource table, then the 40-byte
 // section headers; the resource directory is IMAGE_RESOURCE_DIRECTORY (16 bytes)
