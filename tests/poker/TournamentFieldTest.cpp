@@ -78,19 +78,25 @@ TEST(TournamentFieldTest, EqualStacksBustingTogetherShareAPlaceAndTheNextSkips)
 TEST(TournamentFieldTest, SingleEntrantTablePlaysNothing)
 {
     TournamentField field = makeField(12);
-    // Leave entrant 1 alone at table 1.
-    for (int seat = 1; seat < 6; ++seat)
-        field.tables[1].seats[seat] = TournamentField::EMPTY_SEAT;
-    RandomSource::shared().setSeed(8);
-    int before = field.entry(1)->chips;
-    field.simulateHand(0); // also harmless: table 0 is never simulated by advance
-    uint64_t state = RandomSource::shared().rawState();
-    for (int t = 1; t < 2; ++t) {
-        if (field.countAt(t) >= 2)
-            field.simulateHand(t);
+    // Table 1 keeps only the entrant in its seat 2; the other five are already out.
+    for (int seat = 0; seat < 6; ++seat) {
+        uint16_t& slot = field.tables[1].seats[seat];
+        if (seat == 2)
+            continue;
+        field.entry(slot)->chips = 0;
+        field.entry(slot)->active = false;
+        field.entry(slot)->table = -1;
+        slot = TournamentField::EMPTY_SEAT;
     }
-    EXPECT_EQ(field.entry(1)->chips, before);
-    EXPECT_EQ(RandomSource::shared().rawState(), state);
+    field.remaining = 7;
+    field.tables[1].button = 0;
+    const int lone = field.tables[1].seats[2];
+    RandomSource::shared().setSeed(8);
+    field.advance();
+    // A simulated hand would have moved the button onto the lone entrant's seat.
+    EXPECT_EQ(field.tables[1].button, 0);
+    EXPECT_EQ(field.entry(lone)->chips, TournamentField::STARTING_CHIPS);
+    EXPECT_TRUE(field.entry(lone)->active);
 }
 
 // Advances a field with random busts; after each: entrant 0 never moves, no table
