@@ -23,27 +23,23 @@ char16_t upperCaseUnit(char16_t unit)
 
 } // namespace
 
-String String::fromUnits(const char16_t* units, int32_t n)
+char16_t* String::allocateCounted(int64_t n, RefCount*& blockCount)
 {
-    String result;
-    if (n < 0)
-        return result;
-    char16_t* block = allocateElements<char16_t>(int64_t(n) + 1);
+    blockCount = nullptr;
+    char16_t* block = allocateElements<char16_t>(n);
     if (!block)
-        return result;
-    RefCount* blockCount = new (std::nothrow) RefCount;
+        return nullptr;
+    blockCount = new (std::nothrow) RefCount;
     if (!blockCount) {
         delete[] block;
-        return result;
+        return nullptr;
     }
-    if (n > 0)
-        std::memcpy(block, units, size_t(n) * sizeof(char16_t));
-    block[n] = 0;
-    result.buffer = block;
-    result.chars = block;
-    result.unitCount = n;
-    result.count = blockCount;
-    return result;
+    return block;
+}
+
+String String::fromUnits(const char16_t* units, int32_t n)
+{
+    return concat(units, n, nullptr, 0);
 }
 
 String::String(const char* text)
@@ -51,14 +47,9 @@ String::String(const char* text)
     if (!text)
         return;
     auto n = static_cast<int32_t>(std::strlen(text));
-    char16_t* block = allocateElements<char16_t>(int64_t(n) + 1);
+    char16_t* block = allocateCounted(int64_t(n) + 1, count);
     if (!block)
         return;
-    count = new (std::nothrow) RefCount;
-    if (!count) {
-        delete[] block;
-        return;
-    }
     for (int32_t i = 0; i < n; ++i)
         block[i] = static_cast<unsigned char>(text[i]);
     block[n] = 0;
@@ -190,17 +181,14 @@ bool String::equals(const String& other) const
 String String::concat(const char16_t* left, int32_t leftLength, const char16_t* right, int32_t rightLength)
 {
     String result;
+    if (leftLength < 0 || rightLength < 0)
+        return result;
     int64_t total = int64_t(leftLength) + rightLength;
     if (total > INT32_MAX)
         return result;
-    char16_t* block = allocateElements<char16_t>(total + 1);
+    char16_t* block = allocateCounted(total + 1, result.count);
     if (!block)
         return result;
-    RefCount* blockCount = new (std::nothrow) RefCount;
-    if (!blockCount) {
-        delete[] block;
-        return result;
-    }
     if (leftLength > 0)
         std::memcpy(block, left, size_t(leftLength) * sizeof(char16_t));
     if (rightLength > 0)
@@ -209,7 +197,6 @@ String String::concat(const char16_t* left, int32_t leftLength, const char16_t* 
     result.buffer = block;
     result.chars = block;
     result.unitCount = static_cast<int32_t>(total);
-    result.count = blockCount;
     return result;
 }
 

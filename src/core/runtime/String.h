@@ -66,6 +66,9 @@ public:
 
 private:
     friend class StringBuffer;
+    // A block of n units with a fresh count block; null (and no count) when either
+    // cannot be had.
+    static char16_t* allocateCounted(int64_t n, RefCount*& blockCount);
     static String concat(const char16_t* left, int32_t leftLength, const char16_t* right, int32_t rightLength);
     void releaseStorage();
 

@@ -80,14 +80,10 @@ void StringBuffer::releaseStorage()
 
 bool StringBuffer::replaceBuffer(int32_t newCapacity)
 {
-    char16_t* block = allocateElements<char16_t>(newCapacity);
+    RefCount* blockCount = nullptr;
+    char16_t* block = String::allocateCounted(newCapacity, blockCount);
     if (!block)
         return false;
-    RefCount* blockCount = new (std::nothrow) RefCount;
-    if (!blockCount) {
-        delete[] block;
-        return false;
-    }
     if (used > 0)
         std::memcpy(block, chars, size_t(used) * sizeof(char16_t));
     int32_t keptLength = used;
