@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the cash-game record reader, as record 1 of "KMRB2Game".
 // A record that is accepted must apply to a table and save back to a record that
 // is accepted again with the same values.
+#include "FuzzInput.h"
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/ByteArrayOutputStream.h"
 #include "poker/GameRecord.h"
@@ -31,9 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size > 1 << 20)
         return 0;
-    ByteArray bytes { int32_t(size) };
-    if (size > 0)
-        std::memcpy(bytes.data, data, size);
+    ByteArray bytes = fuzzBytes(data, size);
     ByteArrayInputStream source(bytes);
     DataInputStream in(&source);
     PokerTable table;

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to DataInputStream.readUTF until the data runs out. Any
 // decoded text must encode and decode back to itself.
+#include "FuzzInput.h"
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/ByteArrayOutputStream.h"
 #include "core/io/DataInputStream.h"
@@ -13,9 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size > 1 << 20)
         return 0;
-    ByteArray bytes { int32_t(size) };
-    if (size > 0)
-        std::memcpy(bytes.data, data, size);
+    ByteArray bytes = fuzzBytes(data, size);
     ByteArrayInputStream source(bytes);
     DataInputStream in(&source);
     // A few texts per input: long runs of empty texts only cost time.

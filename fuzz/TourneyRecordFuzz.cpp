@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the tournament record reader, as record 1 of
 // "KMRB2Tourney". An accepted record must apply to a field of its size, save back
 // to a record with the same standings and chips, and leave a field that can play on.
+#include "FuzzInput.h"
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/ByteArrayOutputStream.h"
 #include "poker/RandomSource.h"
@@ -15,9 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size > 1 << 20)
         return 0;
-    ByteArray bytes { int32_t(size) };
-    if (size > 0)
-        std::memcpy(bytes.data, data, size);
+    ByteArray bytes = fuzzBytes(data, size);
     ByteArrayInputStream source(bytes);
     DataInputStream in(&source);
     PokerTable table;
