@@ -18,6 +18,12 @@ public:
     // A null wave stops playback. The memory stays valid while the sound plays.
     virtual bool playSound(const uint8_t* wave, int32_t size, uint32_t flags) = 0;
 
+    // The game's own volume as a wave-out volume word: left channel in the low 16
+    // bits, right in the high 16, 0xFFFF each at full volume. It scales only what
+    // the game plays, never the machine's volume. A backend without a mixer ignores it.
+    virtual void setVolume(uint32_t volume) { (void)volume; }
+    virtual uint32_t volume() const { return 0xFFFFFFFFu; }
+
     // The process-wide backend, or null. The caller keeps ownership.
     static void install(SoundOutput* output);
     static SoundOutput* installed();
