@@ -38,7 +38,7 @@ Display::~Display()
     SoundClip::stopAllSounds();
     releaseCaches();
     currentSound = SharedPointer<SoundClip>();
-    overlay = SharedPointer<Object>();
+    overlay = SharedPointer<Overlay>();
     if (surface)
         surface->release();
     delete surface;
@@ -61,6 +61,13 @@ bool Display::setMetrics(const DisplayMetrics& metrics)
     fillDisplayTables();
     if (controller)
         controller->displayChanged();
+    // A shown alert is the Display's own: it is laid out again here, whoever the
+    // listener is.
+    if (overlay.raw()) {
+        overlay->invalidateLayout();
+        if (surface)
+            surface->requestRepaint();
+    }
     return ready;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DisplayMetrics.h"
 #include "ImageProvider.h"
+#include "Overlay.h"
 
 #include "core/runtime/Array.h"
 #include "core/runtime/Object.h"
@@ -22,8 +23,9 @@ class SoundClip;
 class DisplayListener {
 public:
     virtual ~DisplayListener() = default;
-    // The display size changed: every screen (current, back stack, overlay) must lay
-    // itself out again and repaint.
+    // The display size changed: the current screen and every screen on the back
+    // stack must lay themselves out again and repaint (a shown alert is the
+    // Display's own business).
     virtual void displayChanged() = 0;
     virtual bool isCurrentScreen(const Object* screen) const = 0;
 };
@@ -59,13 +61,16 @@ public:
     void requestRepaint(const Object* screen);
 
     ScreenSurface* getSurface() const { return surface; }
-    void setOverlay(const SharedPointer<Object>& item) { overlay = item; }
-    const SharedPointer<Object>& getOverlay() const { return overlay; }
+    // The modal alert while one is shown; clearing it ends the alert's modal loop.
+    void setOverlay(const SharedPointer<Overlay>& item) { overlay = item; }
+    void clearOverlay() { overlay = SharedPointer<Overlay>(); }
+    const SharedPointer<Overlay>& getOverlay() const { return overlay; }
+    bool hasOverlay() const { return overlay.raw() != nullptr; }
 
 private:
     DisplayListener* controller;
     ScreenSurface* surface = nullptr;
-    SharedPointer<Object> overlay;
+    SharedPointer<Overlay> overlay;
     SharedPointer<SoundClip> currentSound;
     uint8_t inputPanelWanted = 0;
     uint8_t fullScreen = 0;

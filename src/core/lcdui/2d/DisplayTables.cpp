@@ -391,3 +391,84 @@ const ItemLayout* findItemLayout(int32_t kind, int32_t variant)
             return &tables.items[i];
     return nullptr;
 }
+
+namespace {
+
+IntArray copyOf(const IntArray& source)
+{
+    IntArray copy(source.length);
+    for (int32_t i = 0; i < source.length; ++i)
+        copy[i] = source[i];
+    return copy;
+}
+
+// A row's array replaces the target's only when the row sets it.
+void replaceIfSet(IntArray& target, const IntArray& source)
+{
+    if (source.length > 0)
+        target = copyOf(source);
+}
+
+} // namespace
+
+bool applyScreenLayout(ScreenLayout& target, int32_t kind, int32_t variant)
+{
+    if (!hasDisplayTables(screenClass()))
+        return false;
+    const ScreenLayout* row = findScreenLayout(kind, variant);
+    if (!row)
+        return false;
+    target.kind = row->kind;
+    target.variant = row->variant;
+    target.backgroundColour = row->backgroundColour;
+    target.textColour = row->textColour;
+    target.backgroundImage = row->backgroundImage;
+    target.titleImage = row->titleImage;
+    target.titleFont = row->titleFont;
+    target.leftSoftKeyFill[0] = row->leftSoftKeyFill[0];
+    target.leftSoftKeyFill[1] = row->leftSoftKeyFill[1];
+    target.rightSoftKeyFill[0] = row->rightSoftKeyFill[0];
+    target.rightSoftKeyFill[1] = row->rightSoftKeyFill[1];
+    target.softKeyFillColour = row->softKeyFillColour;
+    target.rowSpacing = row->rowSpacing;
+    target.arrowHitMargin = row->arrowHitMargin;
+    target.scrollMargin = row->scrollMargin;
+    target.scrollStep = row->scrollStep;
+    replaceIfSet(target.titleImagePosition, row->titleImagePosition);
+    replaceIfSet(target.titleImageRegion, row->titleImageRegion);
+    replaceIfSet(target.titlePosition, row->titlePosition);
+    replaceIfSet(target.titleTextBox, row->titleTextBox);
+    replaceIfSet(target.leftSoftKeyPosition, row->leftSoftKeyPosition);
+    replaceIfSet(target.leftSoftKeyImage, row->leftSoftKeyImage);
+    replaceIfSet(target.leftSoftKeyTextBox, row->leftSoftKeyTextBox);
+    replaceIfSet(target.rightSoftKeyPosition, row->rightSoftKeyPosition);
+    replaceIfSet(target.rightSoftKeyImage, row->rightSoftKeyImage);
+    replaceIfSet(target.rightSoftKeyTextBox, row->rightSoftKeyTextBox);
+    replaceIfSet(target.clientRect, row->clientRect);
+    replaceIfSet(target.contentOrigin, row->contentOrigin);
+    replaceIfSet(target.scrollUpArrowPosition, row->scrollUpArrowPosition);
+    replaceIfSet(target.scrollDownArrowPosition, row->scrollDownArrowPosition);
+    replaceIfSet(target.scrollUpArrowImage, row->scrollUpArrowImage);
+    replaceIfSet(target.scrollDownArrowImage, row->scrollDownArrowImage);
+    for (int32_t i = 0; i < EXTRA_COUNT; ++i)
+        replaceIfSet(target.extra[i], row->extra[i]);
+    return true;
+}
+
+bool applyItemLayout(ItemLayout& target, int32_t kind, int32_t variant)
+{
+    if (!hasDisplayTables(screenClass()))
+        return false;
+    const ItemLayout* row = findItemLayout(kind, variant);
+    if (!row)
+        return false;
+    target.kind = row->kind;
+    target.variant = row->variant;
+    target.font = row->font;
+    target.focusedFont = row->focusedFont;
+    target.colour = row->colour;
+    target.focusedColour = row->focusedColour;
+    target.image = row->image;
+    replaceIfSet(target.geometry, row->geometry);
+    return true;
+}

@@ -197,3 +197,13 @@ void fillDisplayTablesFor(int32_t screenClass);
 // The row for (current tables' class, kind, variant), or null when there is none.
 const ScreenLayout* findScreenLayout(int32_t kind, int32_t variant);
 const ItemLayout* findItemLayout(int32_t kind, int32_t variant);
+
+// Copies the row for (kind, variant) of the stored display class into a screen's
+// own layout: colours, flags and scalars are written, and every geometry array the
+// row sets is replaced by a new array holding the row's values (a screen never
+// shares or edits the tables' arrays). Fields the row leaves empty keep their
+// values. On a class without tables (0, 7), or for a pair without a row, target is
+// left as it is and the result is false.
+bool applyScreenLayout(ScreenLayout& target, int32_t kind, int32_t variant);
+// The same for an item's layout row.
+bool applyItemLayout(ItemLayout& target, int32_t kind, int32_t variant);

@@ -1,0 +1,10 @@
+#include "screens/ScreenController.h"
+
+namespace {
+
+ScreenController* published = nullptr;
+
+} // namespace
+
+ScreenController* currentScreenController() { return published; }
+void setCurrentScreenController(ScreenController* controller) { published = controller; }
