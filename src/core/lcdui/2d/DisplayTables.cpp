@@ -181,6 +181,24 @@ ScreenLayout& addRow(int32_t kind, int32_t variant)
     return row;
 }
 
+// Menu rows fill the client width left of the scroll arrows. The header takes the
+// title band; the stake menu's second line sits under it and pushes the rows down.
+void menuExtras(ScreenLayout& row, const ClassGeometry& g, bool subheader)
+{
+    const int32_t gap = g.screenClass == 6 ? 4 : 2;
+    row.extra[EXTRA_MENU_ROWS] = ints({2, g.width - g.arrowSize - 8, g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
+    row.extra[EXTRA_MENU_STYLE] = ints({FONT_MENU, FONT_MENU_FOCUSED, FONT_FINE_PRINT, SLOT_HIGHLIGHT_MIDDLE,
+                                        SLOT_HIGHLIGHT_ENDS, SLOT_ROW_BACKGROUND});
+    row.extra[EXTRA_MENU_HEADER] = ints({6, 0, g.width - 12, g.titleHeight, FONT_TITLE});
+    if (!subheader)
+        return;
+    const int32_t line = glyphSheetMetrics(g.screenClass, GLYPHS_SMALL).cellHeight + 6;
+    row.extra[EXTRA_MENU_SUBHEADER] = ints({6, g.titleHeight + 2, g.width - 12, line, FONT_CAPTION});
+    row.clientRect[1] += line;
+    row.clientRect[3] -= line;
+    row.scrollUpArrowPosition[1] += line;
+}
+
 void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
 {
     int32_t x[6], y[6];
@@ -244,8 +262,8 @@ void fillScreenRows(const ClassGeometry& g)
     ScreenLayout& logos = addRow(SCREEN_KIND_SPLASH, 1);
     logos.backgroundColour = DEEP_GREEN;
     logos.textColour = WHITE;
-    logos.titleImageRegion = ints({0, 0, g.logoSize, g.logoSize, SLOT_LOGO_STRIP});
-    logos.extra[EXTRA_LOGOS] = ints({(g.width - 3 * g.logoSize) / 2, (g.height - g.logoSize) / 2});
+    logos.extra[EXTRA_LOGOS] =
+        ints({(g.width - 3 * g.logoSize) / 2, (g.height - g.logoSize) / 2, g.logoSize, g.logoSize, SLOT_LOGO_STRIP});
 
     ScreenLayout& loading = addRow(SCREEN_KIND_SPLASH, 2);
     loading.backgroundColour = DEEP_GREEN;
@@ -264,6 +282,7 @@ void fillScreenRows(const ClassGeometry& g)
         menu.textColour = CREAM;
         menu.backgroundImage = SLOT_MENU_BACKGROUND;
         frame(menu, g);
+        menuExtras(menu, g, variant == 10);
     }
     for (int32_t variant : {0, 4}) {
         ScreenLayout& text = addRow(SCREEN_KIND_TEXT, variant);
@@ -288,8 +307,18 @@ void fillScreenRows(const ClassGeometry& g)
     name.textColour = WHITE;
     name.backgroundImage = SLOT_MENU_BACKGROUND;
     frame(name, g);
+    menuExtras(name, g, /*subheader=*/false);
+    // Narrower rows with the avatar beside row 1; the gap keeps a picture taller
+    // than a row clear of row 0.
+    const int32_t gap = (g.avatarSize - g.rowHeight) / 2 + 6;
+    const int32_t rowWidth = g.width - g.arrowSize - 8 - (g.avatarSize + 6);
+    name.extra[EXTRA_MENU_ROWS] = ints({2, rowWidth, g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
+    name.extra[EXTRA_AVATAR] = ints({g.avatarSize, SLOT_AVATARS});
+    // The field, its caption line above it, under the two rows (client coordinates).
     const Box field = textFieldBox(g);
-    name.extra[EXTRA_FIELD] = ints({(g.width - field.w) / 2, g.titleHeight + g.rowHeight * 2, field.w, field.h});
+    const int32_t caption = glyphSheetMetrics(g.screenClass, GLYPHS_MEDIUM).cellHeight + 4;
+    const int32_t fieldY = gap + 2 * (g.rowHeight + gap) + caption;
+    name.extra[EXTRA_FIELD] = ints({(g.width - field.w) / 2, fieldY, field.w, field.h});
 }
 
 ItemLayout& addItem(int32_t kind, int32_t variant)

@@ -99,7 +99,7 @@ constexpr int32_t SCREEN_KIND_NAME_ENTRY = 7;
 
 // Kind-specific geometry of a layout row.
 enum LayoutExtra : int32_t {
-    EXTRA_LOGOS = 0,          // splash 1: {x, y} of the first logo; region in titleImageRegion
+    EXTRA_LOGOS = 0,          // splash 1: {x, y, w, h, slot}: where the first logo goes, its size, the strip
     EXTRA_PROGRESS = 1,       // loading: {x, y, w, h, slot} of the bar
     EXTRA_SEATS = 2,          // table: {x, y} per seat 0..5
     EXTRA_SEAT_SIZE = 3,      // {w, h}
@@ -117,7 +117,13 @@ enum LayoutExtra : int32_t {
     EXTRA_KEYPAD = 15,        // {x, y, key w, key h, gap}
     EXTRA_HUMAN_CARDS = 16,   // {x, y, step} of the player's own cards
     EXTRA_FIELD = 17,         // name entry field {x, y, w, h}
-    EXTRA_COUNT = 18,
+    // Menu and name entry rows, in client coordinates:
+    EXTRA_MENU_ROWS = 18,     // {x, w, row h, gap between rows, text dx, highlight end w}
+    EXTRA_MENU_STYLE = 19,    // {normal, focused, disabled font; bar tile, bar ends, row plate slot}
+    EXTRA_MENU_HEADER = 20,   // {x, y, w, h, font} in frame coordinates
+    EXTRA_MENU_SUBHEADER = 21,// {x, y, w, h, font} in frame coordinates
+    EXTRA_AVATAR = 22,        // name entry: {size, image slot} of the picture beside row 1
+    EXTRA_COUNT = 23,
 };
 
 // One row of the screen layout table. Empty arrays mean "not set by this row".

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "screens/Screen.h"
+
+#include <cstdint>
+
+// The loading screen (screen 2): every tick runs one loading step of the
+// controller, and a progress bar grows with both the time shown and the steps
+// done, whichever is behind.
+class LoadingScreen : public Screen {
+public:
+    static constexpr int32_t VARIANT = 2;
+
+    // startTime is stamped now; the controller may stamp it again.
+    LoadingScreen();
+    ~LoadingScreen() override;
+
+    bool handleEvent(int32_t type, int32_t p1, int32_t p2) override;
+    void paintContent(Base2DGraphics& g) override;
+
+    int32_t getLoadingTicks() const { return loadingTicks; }
+    // Filled width of the bar at time now, of a bar regionWidth wide.
+    int32_t progressWidth(int64_t now, int32_t regionWidth) const;
+
+private:
+    int32_t loadingTicks = 0;
+};
