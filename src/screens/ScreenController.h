@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class Command;
+class Profile;
 class Screen;
 
 // What screens need from the main controller. Every screen's listener is the
@@ -23,6 +24,13 @@ public:
 
     // The player's cash bankroll in whole chips (the hidden "wwww" sequence sets it).
     virtual void setCashBankroll(int32_t chips) = 0;
+
+    // The name entry screen's needs: the player's profile (null without one), its
+    // saving, and the way back to the main menu with the back stack dropped.
+    virtual Profile* playerProfile() { return nullptr; }
+    // False when the profile could not be written (or is kept from being written).
+    virtual bool saveProfile() { return false; }
+    virtual void goHome() { }
 };
 
 // The process-wide controller, published by the controller itself; null before.
