@@ -1,9 +1,9 @@
 #include "core/runtime/Clock.h"
 #include "core/runtime/String.h"
 #include "core/io/FileSystem.h"
-#include "host/DataDirectory.h"
-#include "host/PosixFileSystem.h"
-#include "host/SystemTimeSource.h"
+#include "host/posix/DataDirectory.h"
+#include "host/posix/PosixFileSystem.h"
+#include "host/posix/SystemTimeSource.h"
 
 #include <cstdio>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "core/io/RecordStore.h"
 #include "core/io/SampleFiles.h"
 #include "core/io/TempDirectory.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 #include "poker/GameRecord.h"
 #include "poker/TableHelpers.h"
 

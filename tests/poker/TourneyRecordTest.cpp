@@ -177,7 +177,7 @@ TEST(TourneyRecordTest, CountsThatSizeTheReadLoopsAreCheckedBeforeReading)
 // was set up for another size.
 #include "core/io/RecordStore.h"
 #include "core/io/TempDirectory.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 #include "poker/GameRecordClient.h"
 #include "poker/RandomSource.h"
 

@@ -14,7 +14,7 @@
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/resources/Base2DImage.h"
 #include "core/resources/ResourcePack.h"
-#include "host/HeadlessFrameSink.h"
+#include "host/headless/HeadlessFrameSink.h"
 
 #include <algorithm>
 #include <string>

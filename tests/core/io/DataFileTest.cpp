@@ -1,7 +1,7 @@
 #include "core/io/DataFile.h"
 
 #include "core/io/TempDirectory.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

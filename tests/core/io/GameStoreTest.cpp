@@ -3,7 +3,7 @@
 #include "core/io/RecordStore.h"
 #include "core/io/StreamBytes.h"
 #include "core/io/TempDirectory.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "core/io/SampleFiles.h"
 #include "core/io/Settings.h"
 #include "core/io/TempDirectory.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

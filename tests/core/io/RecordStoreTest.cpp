@@ -2,8 +2,8 @@
 
 #include "core/io/StreamBytes.h"
 #include "core/io/TempDirectory.h"
-#include "host/FaultyFileSystem.h"
-#include "host/PosixFileSystem.h"
+#include "host/posix/FaultyFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "core/resources/ResourcePack.h"
 #include "core/resources/ResourceStream.h"
-#include "host/HeadlessSoundOutput.h"
+#include "host/headless/HeadlessSoundOutput.h"
 
 #include <gtest/gtest.h>
 

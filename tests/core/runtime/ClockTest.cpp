@@ -1,6 +1,6 @@
 #include "core/runtime/Clock.h"
 
-#include "host/FakeTimeSource.h"
+#include "host/headless/FakeTimeSource.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/lcdui/2d/TextFit.h"
 #include "core/resources/Base2DImage.h"
-#include "host/HeadlessFrameSink.h"
+#include "host/headless/HeadlessFrameSink.h"
 
 #include <gtest/gtest.h>
 

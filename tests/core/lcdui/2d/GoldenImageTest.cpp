@@ -8,7 +8,7 @@
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/lcdui/2d/ClassGeometry.h"
 #include "core/lcdui/2d/ScreenSurface.h"
-#include "host/HeadlessFrameSink.h"
+#include "host/headless/HeadlessFrameSink.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

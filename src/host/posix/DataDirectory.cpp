@@ -1,4 +1,4 @@
-#include "host/DataDirectory.h"
+#include "host/posix/DataDirectory.h"
 
 #include <cerrno>
 #include <cstdlib>

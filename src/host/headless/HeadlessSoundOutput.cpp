@@ -1,4 +1,4 @@
-#include "HeadlessSoundOutput.h"
+#include "host/headless/HeadlessSoundOutput.h"
 
 bool HeadlessSoundOutput::playSound(const uint8_t* wave, int32_t size, uint32_t flags)
 {

@@ -1,4 +1,4 @@
-#include "host/FaultyFileSystem.h"
+#include "host/posix/FaultyFileSystem.h"
 
 class FaultyFile : public FileHandle {
 public:

@@ -1,6 +1,6 @@
-#include "HeadlessFrameSink.h"
+#include "host/headless/HeadlessFrameSink.h"
 
-#include "TrueColourPng.h"
+#include "host/headless/TrueColourPng.h"
 
 void HeadlessFrameSink::requestRepaint(int32_t, int32_t) { ++repaints; }
 

@@ -1,4 +1,4 @@
-#include "TrueColourPng.h"
+#include "host/headless/TrueColourPng.h"
 
 #include <cstdio>
 #include <zlib.h>

@@ -1,4 +1,4 @@
-#include "SdlSoundOutput.h"
+#include "host/sdl/SdlSoundOutput.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,4 +1,4 @@
-#include "SystemTimeSource.h"
+#include "host/posix/SystemTimeSource.h"
 
 #include <chrono>
 

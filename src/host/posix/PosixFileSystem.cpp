@@ -1,4 +1,4 @@
-#include "host/PosixFileSystem.h"
+#include "host/posix/PosixFileSystem.h"
 
 #include <cerrno>
 #include <cstring>
