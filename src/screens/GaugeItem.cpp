@@ -47,40 +47,47 @@ bool GaugeItem::handleEvent(int32_t type, int32_t p1, int32_t)
     }
 }
 
-bool GaugeItem::pointerPressed(int32_t px, int32_t)
+bool GaugeItem::pointerPressed(int32_t px, int32_t py)
 {
     if (!interactive)
         return false;
     const int32_t w = barWidth();
-    if (w <= 0 || px < barX() - step || px >= barX() + w + step)
-        return true; // a tap on the label only focuses the gauge
-    const int32_t raw = (px - barX()) * maxValue / w;
-    setValue((raw + step / 2) / step * step);
+    // A tap on the label row only focuses the gauge; the bar is forgiving by a few
+    // pixels on each end so that 0 and the maximum are easy to hit.
+    const int32_t slack = labelRowHeight() / 2;
+    if (w <= 0 || py < labelRowHeight() || px < barX() - slack || px >= barX() + w + slack)
+        return true;
+    const int32_t along = px < barX() ? 0 : px - barX() > w ? w : px - barX();
+    const int32_t raw = along * maxValue / w;
+    setValue(raw >= maxValue ? maxValue : (raw + step / 2) / step * step);
     return true;
 }
 
 int32_t GaugeItem::barWidth() const { return layout.geometry.length >= 6 ? layout.geometry[4] : 0; }
 int32_t GaugeItem::barHeight() const { return layout.geometry.length >= 6 ? layout.geometry[5] : 0; }
-int32_t GaugeItem::barX() const { return width - height / 2 - barWidth(); }
+// The label row is the item less the bar and a gap of 4 under it.
+int32_t GaugeItem::labelRowHeight() const { return height - barHeight() - 4; }
+int32_t GaugeItem::barX() const { return labelRowHeight() / 2; }
 
 void GaugeItem::paint(Base2DGraphics& g, bool focused)
 {
     Display* display = currentDisplay();
     if (!display)
         return;
+    const int32_t row = labelRowHeight();
     if (focused)
         drawHighlightBar(g, 0, 0, width);
-    const int32_t inset = height / 2;
-    const int32_t barW = barWidth(), barH = barHeight();
+    const int32_t inset = row / 2;
     SharedPointer<Font> font = display->getFont(focused ? layout.focusedFont : layout.font);
     if (font.raw()) {
-        const String line = fitWithEllipsis(label + valueText(), barX() - 2 * inset, *font);
-        font->drawString(g, line, 0, line.length(), inset, (height - font->getCellHeight()) / 2, TOP | LEFT);
+        const String line = fitWithEllipsis(label + valueText(), width - 2 * inset, *font);
+        font->drawString(g, line, 0, line.length(), inset, (row - font->getCellHeight()) / 2, TOP | LEFT);
     }
+    const int32_t barW = barWidth(), barH = barHeight();
     SharedPointer<Base2DImage> bar = display->getImage(layout.image);
     if (!bar.raw() || barW <= 0)
         return;
-    const int32_t y = (height - barH) / 2;
+    const int32_t y = row + 2;
     g.drawRegion(bar, barX(), y, TOP | LEFT, 0, 0, barW, barH);
     const int32_t filled = barW * value / maxValue;
     if (filled > 0)

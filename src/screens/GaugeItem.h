@@ -25,7 +25,9 @@ public:
     String valueText() const override;
 
 private:
-    // {x, y, w, h} of the bar inside the item, from the layout row.
+    // The layout row is {x, y, w, h, bar w, bar h}: a menu row with the label and
+    // value, the bar under it.
+    int32_t labelRowHeight() const;
     int32_t barX() const;
     int32_t barWidth() const;
     int32_t barHeight() const;

@@ -15,8 +15,10 @@ void drawHighlightBar(Base2DGraphics& g, int32_t x, int32_t y, int32_t w)
     if (!ends.raw() || !tile.raw())
         return;
     const int32_t h = ends->getHeight();
+    // On an odd width the middle column belongs to neither half.
     const int32_t left = ends->getWidth() / 2;
-    const int32_t right = ends->getWidth() - left;
+    const int32_t right = left;
+    const int32_t rightSource = ends->getWidth() - right;
     const int32_t step = tile->getWidth();
     const int32_t middleEnd = x + w - right;
     // Clip the last tile to the middle so it never covers the right end.
@@ -26,5 +28,5 @@ void drawHighlightBar(Base2DGraphics& g, int32_t x, int32_t y, int32_t w)
         g.drawImage(tile, tx, y, TOP | LEFT);
     g.setClip(clipX, clipY, clipW, clipH);
     g.drawRegion(ends, x, y, TOP | LEFT, 0, 0, left, h);
-    g.drawRegion(ends, x + w - right, y, TOP | LEFT, left, 0, right, h);
+    g.drawRegion(ends, x + w - right, y, TOP | LEFT, rightSource, 0, right, h);
 }

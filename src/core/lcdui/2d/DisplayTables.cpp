@@ -146,6 +146,10 @@ void fillScalars(const ClassGeometry& g)
     s.cardStep = g.cardWidth + 2;
 }
 
+// Left and right margin of text screen content: clear of the scroll arrows.
+int32_t textMargin(const ClassGeometry& g) { return g.arrowSize + 6; }
+constexpr int32_t OPTIONS_LEFT = 4;
+
 // The soft keys, title and scroll arrows every screen but the splashes uses.
 void frame(ScreenLayout& row, const ClassGeometry& g)
 {
@@ -290,6 +294,9 @@ void fillScreenRows(const ClassGeometry& g)
         text.textColour = WHITE;
         text.backgroundImage = SLOT_MENU_BACKGROUND;
         frame(text, g);
+        // The options' rows start near the left edge so that "label: value" fits
+        // on the narrowest display; they end clear of the scroll arrows.
+        text.contentOrigin = ints({variant == 4 ? OPTIONS_LEFT : textMargin(g), textMargin(g) / 2});
         text.rowSpacing = variant == 4 ? 4 : 2;
     }
     for (int32_t variant : {6, 7, 8}) {
@@ -334,14 +341,23 @@ void fillItemRows(const ClassGeometry& g)
 {
     tables.itemCount = 0;
     const int32_t clientWidth = g.width - g.arrowSize - 8;
+    // Text screen items: {label x, y, w, font, body x, y, w, font}; the body x is
+    // the margin the screen's content origin leaves on both sides, and the width
+    // comes from the wrap.
+    const int32_t margin = textMargin(g);
     ItemLayout& text = addItem(ITEM_KIND_TEXT, 0);
-    text.geometry = ints({0, 0, clientWidth - 4, 0});
-    text.font = text.focusedFont = FONT_BODY;
-    ItemLayout& heading = addItem(ITEM_KIND_TEXT, 1);
-    heading.geometry = ints({0, 0, clientWidth - 4, 0});
-    heading.font = heading.focusedFont = FONT_BODY_HIGHLIGHT;
+    text.geometry = ints({0, 0, 0, FONT_BODY_HIGHLIGHT, margin, 0, 0, FONT_BODY});
+    text.font = FONT_BODY;
+    text.focusedFont = FONT_BODY_HIGHLIGHT;
+    ItemLayout& info = addItem(ITEM_KIND_TEXT, 1);
+    info.geometry = ints({0, 0, 0, FONT_BODY_HIGHLIGHT, margin, 0, 0, FONT_BODY});
+    info.font = FONT_BODY;
+    info.focusedFont = FONT_BODY_HIGHLIGHT;
+    // Choices and gauges of the options screen: from its content origin to the
+    // scroll arrows.
+    const int32_t optionWidth = g.width - OPTIONS_LEFT - margin;
     ItemLayout& choice = addItem(ITEM_KIND_CHOICE, 0);
-    choice.geometry = ints({0, 0, clientWidth, g.rowHeight});
+    choice.geometry = ints({0, 0, optionWidth, g.rowHeight});
     choice.font = FONT_MENU;
     choice.focusedFont = FONT_MENU_FOCUSED;
     choice.image = SLOT_HIGHLIGHT_MIDDLE;
@@ -355,11 +371,14 @@ void fillItemRows(const ClassGeometry& g)
     textField.geometry = ints({0, 0, field.w, field.h});
     textField.font = textField.focusedFont = FONT_FIELD;
     textField.image = SLOT_TEXT_FIELD;
+    // Images are centred in the text width.
     ItemLayout& image = addItem(ITEM_KIND_IMAGE, 0);
-    image.geometry = ints({0, 0, clientWidth, 0});
+    image.geometry = ints({0, 0, g.width - 2 * margin, 0});
+    // Gauge: {x, y, w, h, bar w, bar h}: the label and value on a menu row, the
+    // bar (half the display wide) under it.
     const Box gauge = gaugeBox(g);
     ItemLayout& gaugeItem = addItem(ITEM_KIND_GAUGE, 0);
-    gaugeItem.geometry = ints({0, 0, gauge.w, gauge.h});
+    gaugeItem.geometry = ints({0, 0, optionWidth, g.rowHeight + gauge.h + 4, gauge.w, gauge.h});
     gaugeItem.font = FONT_MENU;
     gaugeItem.focusedFont = FONT_MENU_FOCUSED;
     gaugeItem.image = SLOT_GAUGE;
