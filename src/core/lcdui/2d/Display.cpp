@@ -129,6 +129,12 @@ void Display::releaseCaches()
         sounds[i] = SharedPointer<SoundClip>();
 }
 
+void Display::releaseImage(int32_t slot)
+{
+    if (slot >= 0 && slot < IMAGE_CACHE_SLOTS)
+        images[slot] = SharedPointer<Base2DImage>();
+}
+
 void Display::requestRepaint(const Object* screen)
 {
     if (controller && !controller->isCurrentScreen(screen))

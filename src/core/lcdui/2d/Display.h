@@ -57,6 +57,8 @@ public:
     SharedPointer<SoundClip> getSound(int32_t id, int32_t resourceId);
     String fitWithEllipsis(const String& text, int32_t maxWidth, int32_t fontIndex);
     void releaseCaches();
+    // Empties one image slot (the splash pictures once loading is over).
+    void releaseImage(int32_t slot);
     // Honoured only for the controller's current screen (any screen without a controller).
     void requestRepaint(const Object* screen);
 
