@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/io/FileSystem.h"
+#include "core/io/GameSetup.h"
+#include "core/io/Profile.h"
+#include "core/resources/ResourcePack.h"
+#include "core/runtime/String.h"
+#include "poker/GameRecordClient.h"
+#include "poker/PokerTable.h"
+#include "poker/TournamentField.h"
+#include "screens/TableHost.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The pack the build makes, for the texts.
+inline bool openTestPack()
+{
+    if (currentResourcePack())
+        return true;
+    const std::string path = std::string(KM_BUILD_DIR) + "/Kestrelmoore_res.dat";
+    return openResourcePack(path.c_str());
+}
+
+inline std::string narrow(const String& text)
+{
+    std::string out;
+    for (int32_t i = 0; i < text.length(); ++i)
+        out += char(text.charAt(i));
+    return out;
+}
+
+// Files kept in memory, so that a test can play, "quit" and start again on the
+// same stores.
+class MemoryFileSystem : public FileSystem {
+public:
+    class Handle : public FileHandle {
+    public:
+        Handle(MemoryFileSystem& owner, std::string fileName, bool forReplace)
+            : fs(owner)
+            , name(std::move(fileName))
+        {
+            if (!forReplace)
+                data = fs.files[name];
+        }
+        int64_t size() override { return int64_t(data.size()); }
+        int32_t read(uint8_t* into, int32_t n) override
+        {
+            int32_t count = 0;
+            while (count < n && at < data.size())
+                into[count++] = data[at++];
+            return count;
+        }
+        bool write(const uint8_t* from, int32_t n) override
+        {
+            data.insert(data.end(), from, from + n);
+            return true;
+        }
+        bool sync() override { return true; }
+        bool replace() override
+        {
+            fs.files[name] = data;
+            return true;
+        }
+        void close() override { }
+
+    private:
+        MemoryFileSystem& fs;
+        std::string name;
+        std::vector<uint8_t> data;
+        size_t at = 0;
+    };
+
+    SharedPointer<FileHandle> openForRead(const char* name) override
+    {
+        if (!files.count(name))
+            return SharedPointer<FileHandle>();
+        return SharedPointer<FileHandle>(new Handle(*this, name, false));
+    }
+    SharedPointer<FileHandle> openForReplace(const char* name) override
+    {
+        return SharedPointer<FileHandle>(new Handle(*this, name, true));
+    }
+    bool exists(const char* name) override { return files.count(name) > 0; }
+    bool remove(const char* name) override { return files.erase(name) > 0; }
+
+    std::map<std::string, std::vector<uint8_t>> files;
+};
+
+// A controller stand-in: the profile, setup and record client on memory files,
+// with the sounds and vibrations it was asked for.
+class TestTableHost : public TableHost {
+public:
+    explicit TestTableHost(MemoryFileSystem& fileSystem)
+        : files(fileSystem)
+        , table(new PokerTable)
+        , field(new TournamentField)
+        , client(playerProfile, setup)
+    {
+        client.table = table.raw();
+        client.field = field.raw();
+    }
+    Profile& profile() override { return playerProfile; }
+    SharedPointer<PokerTable> engineTable() override { return table; }
+    SharedPointer<TournamentField> engineField() override { return field; }
+    GameRecordClient& records() override { return client; }
+    FileSystem* fileSystem() override { return &files; }
+    void playSound(int32_t id) override { sounds.push_back(id); }
+    void vibrate(int32_t milliseconds) override { vibrations.push_back(milliseconds); }
+
+    MemoryFileSystem& files;
+    SharedPointer<PokerTable> table; // made first: it reseeds the shared generator
+    SharedPointer<TournamentField> field;
+    Profile playerProfile;
+    GameSetup setup;
+    GameRecordClient client;
+    std::vector<int32_t> sounds;
+    std::vector<int32_t> vibrations;
+};
