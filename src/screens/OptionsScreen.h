@@ -1,0 +1,38 @@
+#pragma once
+
+#include "screens/ChoiceItem.h"
+#include "screens/GaugeItem.h"
+#include "screens/TextScreen.h"
+
+class Settings;
+
+// The options screen: sound, music, the sound question at start, the volume
+// gauge and vibration, shown from the settings and read back into them when the
+// player leaves with Back.
+class OptionsScreen : public TextScreen {
+public:
+    static constexpr int32_t VOLUME_STEP = 10;
+
+    explicit OptionsScreen(const Settings& settings);
+    ~OptionsScreen() override;
+
+    // Writes the shown choices into settings. True when the title music was allowed
+    // before and now is not (sound or music off, or the volume at 0): the caller
+    // stops it.
+    bool store(Settings& settings) const;
+
+    ChoiceItem& soundItem() { return *sound; }
+    ChoiceItem& musicItem() { return *music; }
+    ChoiceItem& askItem() { return *ask; }
+    GaugeItem& volumeItem() { return *volume; }
+    ChoiceItem& vibrationItem() { return *vibration; }
+
+private:
+    SharedPointer<ChoiceItem> onOff(int32_t labelId, bool on);
+
+    SharedPointer<ChoiceItem> sound;
+    SharedPointer<ChoiceItem> music;
+    SharedPointer<ChoiceItem> ask;
+    SharedPointer<GaugeItem> volume;
+    SharedPointer<ChoiceItem> vibration;
+};

@@ -1,0 +1,181 @@
+#include "screens/ProfileScreen.h"
+
+#include "screens/AlertItem.h"
+#include "screens/Events.h"
+#include "screens/MenuRow.h"
+#include "screens/ScreenController.h"
+
+#include "core/io/Profile.h"
+#include "core/lcdui/2d/Anchor.h"
+#include "core/lcdui/2d/Base2DGraphics.h"
+#include "core/lcdui/2d/Display.h"
+#include "core/resources/Base2DImage.h"
+#include "core/resources/ResourcePack.h"
+
+namespace {
+
+constexpr int32_t TEXT_NAME = 2075;
+constexpr int32_t TEXT_AVATAR = 2021;
+constexpr int32_t TEXT_PROFILE_ENTRY = 2104; // the main menu entry that leads here
+constexpr int32_t TEXT_BACK = 2011;
+
+} // namespace
+
+ProfileScreen::ProfileScreen(ScreenController* controller, const MultiTapKeys& keys)
+    : Screen(SCREEN_KIND_NAME_ENTRY)
+{
+    listener = controller;
+    title = getText(TEXT_PROFILE_ENTRY);
+    Profile* profile = controller ? controller->playerProfile() : nullptr;
+    const String name = profile ? profile->playerName : String("Player");
+    nameField = SharedPointer<TextField>(
+        new TextField(getText(TEXT_NAME) + " (4-10): ", name, MAX_NAME_LENGTH, /*constraints=*/0, keys));
+    appendItem(nameField);
+    rebuildNameRow();
+    avatarRow = getText(TEXT_AVATAR);
+    addCommand(SharedPointer<Command>(new Command(getText(TEXT_BACK), Command::TYPE_BACK, 1)));
+}
+
+ProfileScreen::~ProfileScreen() = default;
+
+void ProfileScreen::rebuildNameRow()
+{
+    Profile* profile = listener ? listener->playerProfile() : nullptr;
+    nameRow = getText(TEXT_NAME) + ": " + (profile ? profile->playerName : nameField->getText());
+    repaint();
+}
+
+bool ProfileScreen::takeName()
+{
+    nameField->commit(/*toEnd=*/false);
+    const int32_t length = nameField->length();
+    if (length < MIN_NAME_LENGTH || length > MAX_NAME_LENGTH)
+        return false;
+    if (Profile* profile = listener ? listener->playerProfile() : nullptr)
+        profile->playerName = nameField->getText();
+    editing = false;
+    rebuildNameRow();
+    return true;
+}
+
+void ProfileScreen::select()
+{
+    Profile* profile = listener ? listener->playerProfile() : nullptr;
+    if (row == 0) {
+        // Editing starts from the name as it stands; a name dropped earlier is gone.
+        if (profile)
+            nameField->setText(profile->playerName);
+        editing = true;
+    } else if (profile) {
+        profile->avatar = (profile->avatar + 1) % PLAYER_AVATARS;
+    }
+    repaint();
+}
+
+bool ProfileScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
+{
+    const bool choose = type == EVENT_KEY && (p1 == KEY_SELECT || p1 == KEY_FIRE);
+    if (!editing) {
+        if (!choose)
+            return Screen::handleEvent(type, p1, p2);
+        select();
+        return true;
+    }
+    if (choose) {
+        if (!takeName())
+            showAlert(String(NAME_LENGTH_ALERT));
+        return true;
+    }
+    if (nameField->handleEvent(type, p1, p2))
+        return true;
+    // Soft keys, and Escape on an empty field, end editing (fireRightSoftKey).
+    return Screen::handleEvent(type, p1, p2);
+}
+
+void ProfileScreen::fireRightSoftKey()
+{
+    if (editing) {
+        // An invalid name is dropped; the old one stays.
+        takeName();
+        editing = false;
+        repaint();
+        return;
+    }
+    ScreenController* controller = listener;
+    if (!controller)
+        return;
+    controller->saveProfile();
+    // Last: going home drops this screen.
+    controller->goHome();
+}
+
+void ProfileScreen::moveUp()
+{
+    if (editing || row == 0)
+        return;
+    row = 0;
+    repaint();
+}
+
+void ProfileScreen::moveDown()
+{
+    if (editing || row == 1)
+        return;
+    row = 1;
+    repaint();
+}
+
+int32_t ProfileScreen::rowTop(int32_t index) const
+{
+    const IntArray& rows = geometry.extra[EXTRA_MENU_ROWS]; // {x, w, h, gap, ...}
+    if (rows.length < 4)
+        return 0;
+    return rows[3] + index * (rows[2] + rows[3]);
+}
+
+bool ProfileScreen::pointerPressed(int32_t x, int32_t y)
+{
+    const IntArray& rows = geometry.extra[EXTRA_MENU_ROWS];
+    if (editing || rows.length < 4 || x < rows[0] || x >= rows[0] + rows[1])
+        return false;
+    for (int32_t i = 0; i < 2; ++i) {
+        if (y >= rowTop(i) && y < rowTop(i) + rows[2]) {
+            row = i;
+            select();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ProfileScreen::paintContent(Base2DGraphics& g)
+{
+    scrollUpShown = scrollDownShown = false;
+    const IntArray& rows = geometry.extra[EXTRA_MENU_ROWS];
+    Display* display = currentDisplay();
+    if (!display || rows.length < 4)
+        return;
+    const SharedPointer<Base2DImage> none;
+    for (int32_t i = 0; i < 2; ++i) {
+        const MenuRowState state = i == row && !editing ? MenuRowState::Focused : MenuRowState::Normal;
+        drawMenuRow(g, geometry, rows[0], rowTop(i), rows[1], rowLabel(i), state, none);
+    }
+    Profile* profile = listener ? listener->playerProfile() : nullptr;
+    const IntArray& avatar = geometry.extra[EXTRA_AVATAR]; // {size, slot}
+    if (profile && avatar.length >= 2) {
+        const int32_t size = avatar[0];
+        g.drawRegion(display->getImage(avatar[1]), rows[0] + rows[1] + 4, rowTop(1) + (rows[2] - size) / 2,
+                     TOP | LEFT, profile->avatar * size, 0, size, size);
+    }
+    const IntArray& field = geometry.extra[EXTRA_FIELD];
+    if (!editing || field.length < 4)
+        return;
+    SharedPointer<Font> font = display->getFont(FONT_BODY);
+    if (font.raw()) {
+        const String& caption = nameField->getLabel();
+        font->drawString(g, caption, 0, caption.length(), field[0], field[1] - font->getCellHeight() - 2, TOP | LEFT);
+    }
+    g.translate(field[0], field[1]);
+    nameField->paint(g, /*focused=*/true);
+    g.translate(-field[0], -field[1]);
+}
