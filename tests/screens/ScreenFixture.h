@@ -9,6 +9,8 @@
 #include "core/lcdui/2d/DisplayMetrics.h"
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/resources/ResourcePack.h"
+#include "core/runtime/Clock.h"
+#include "core/runtime/TimeSource.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,24 @@ struct ScriptedModalLoop : ModalLoop {
     int32_t runs = 0;
 };
 
+// A clock that stands at 2026-01-01 00:00 UTC until a test moves it.
+struct SettableTime : TimeSource {
+    int64_t fileTime() override { return (1767225600000LL + Clock::EPOCH_DIFFERENCE_MS) * 10000; }
+    uint32_t tickCount() override { return ticks; }
+    uint32_t ticks = 1000;
+};
+
+inline SettableTime& testTime()
+{
+    static SettableTime time;
+    static bool anchored = false;
+    if (!anchored) {
+        processClock().setUp(time);
+        anchored = true;
+    }
+    return time;
+}
+
 // The pack the build makes, a Display of a given size and the recording controller,
 // published process-wide as the game does.
 struct ScreenFixture : testing::Test {
@@ -61,6 +81,7 @@ struct ScreenFixture : testing::Test {
         const std::string path = std::string(KM_BUILD_DIR) + "/Kestrelmoore_res.dat";
         ASSERT_TRUE(currentResourcePack() || openResourcePack(path.c_str()))
             << "the resource pack is built with the tests";
+        testTime();
         setCurrentDisplay(&display);
         setCurrentScreenController(&controller);
         setCurrentModalLoop(&loop);
