@@ -3,45 +3,35 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace {
 // The one channel every clip plays on, so that a new clip cuts off the last.
 constexpr int CHANNEL = 0;
 } // namespace
 
-SdlSoundOutput::~SdlSoundOutput()
+std::unique_ptr<SdlSoundOutput> SdlSoundOutput::open()
 {
-    stop();
-    if (deviceOpen) {
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
-}
-
-bool SdlSoundOutput::openDevice()
-{
-    if (deviceOpen)
-        return true;
-    if (deviceFailed)
-        return false;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        deviceFailed = true;
-        return false;
-    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return nullptr;
     // 22050 Hz 16-bit stereo with a 1024-frame buffer (46 ms): the clips' own rate.
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        deviceFailed = true;
-        return false;
+        return nullptr;
     }
     Mix_AllocateChannels(1);
-    deviceOpen = true;
-    return true;
+    return std::unique_ptr<SdlSoundOutput>(new SdlSoundOutput());
+}
+
+SdlSoundOutput::~SdlSoundOutput()
+{
+    stop();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSoundOutput::stop()
 {
-    if (!deviceOpen)
-        return;
     Mix_HaltChannel(CHANNEL);
     if (chunk) {
         Mix_FreeChunk(chunk);
@@ -51,13 +41,9 @@ void SdlSoundOutput::stop()
 
 bool SdlSoundOutput::playSound(const uint8_t* wave, int32_t size, uint32_t flags)
 {
-    if (!wave || size <= 0) {
-        stop();
-        return true;
-    }
-    if (!openDevice())
-        return false;
     stop();
+    if (!wave || size <= 0)
+        return true;
     SDL_RWops* source = SDL_RWFromConstMem(wave, size);
     if (!source)
         return false;
@@ -69,4 +55,17 @@ bool SdlSoundOutput::playSound(const uint8_t* wave, int32_t size, uint32_t flags
     return Mix_PlayChannel(CHANNEL, chunk, loops) == CHANNEL;
 }
 
-bool SdlSoundOutput::isPlaying() const { return deviceOpen && Mix_Playing(CHANNEL) != 0; }
+void SdlSoundOutput::setVolume(uint32_t volume)
+{
+    volumeWord = volume;
+    // Wave-out words run 0..0xFFFF per channel, the mixer 0..128 for the louder side;
+    // a quieter side becomes panning.
+    const uint32_t left = volume & 0xFFFF;
+    const uint32_t right = volume >> 16;
+    const uint32_t louder = std::max(left, right);
+    Mix_Volume(CHANNEL, int(louder * MIX_MAX_VOLUME / 0xFFFF));
+    if (louder > 0)
+        Mix_SetPanning(CHANNEL, Uint8(left * 255 / louder), Uint8(right * 255 / louder));
+}
+
+bool SdlSoundOutput::isPlaying() const { return Mix_Playing(CHANNEL) != 0; }

@@ -1,0 +1,509 @@
+#include "host/sdl/SdlWindow.h"
+
+#include "core/runtime/Clock.h"
+#include "host/FrameSizes.h"
+#include "host/sdl/SdlKeyTable.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+constexpr const char* TITLE = "Kestrelmoore";
+
+// Room left around the window for its title bar and borders, in desktop pixels.
+constexpr int32_t DECORATION_ROOM = 64;
+
+// The shake that stands in for a vibrator: the frame jumps two frame pixels left
+// and right every 40 ms.
+constexpr int32_t SHAKE_PIXELS = 2;
+constexpr int64_t SHAKE_STEP_MS = 40;
+
+bool usableArea(SDL_Rect& area)
+{
+    if (SDL_GetDisplayUsableBounds(0, &area) == 0)
+        return true;
+    return SDL_GetDisplayBounds(0, &area) == 0;
+}
+
+bool fits(int32_t width, int32_t height, int32_t scale, const SDL_Rect& area)
+{
+    return width * scale + DECORATION_ROOM <= area.w && height * scale + DECORATION_ROOM <= area.h;
+}
+
+// The next code point of UTF-8 text, advancing at; 0 at the end. Broken sequences
+// yield U+FFFD, which no font draws, so the game ignores them.
+uint32_t nextCodePoint(const unsigned char*& at)
+{
+    uint32_t lead = *at;
+    if (lead == 0)
+        return 0;
+    ++at;
+    if (lead < 0x80)
+        return lead;
+    int more = lead >= 0xF0 && lead < 0xF8 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (more < 0)
+        return 0xFFFD;
+    uint32_t code = lead & (0x3F >> more);
+    for (int i = 0; i < more; ++i) {
+        if ((*at & 0xC0) != 0x80)
+            return 0xFFFD;
+        code = (code << 6) | (*at++ & 0x3F);
+    }
+    return code;
+}
+
+} // namespace
+
+std::unique_ptr<SdlWindow> SdlWindow::open(int32_t width, int32_t height, std::string& error)
+{
+    // The window surface is a plain X image: no GL context and no driver behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A card game left idle must not keep the screen saver away.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = std::string("cannot open the display: ") + SDL_GetError();
+        return nullptr;
+    }
+    SDL_Rect area;
+    int32_t scale = 1;
+    if (usableArea(area)) {
+        while (fits(width, height, scale + 1, area))
+            ++scale;
+    }
+    SDL_Window* window = SDL_CreateWindow(TITLE, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width * scale, height * scale, SDL_WINDOW_RESIZABLE);
+    if (!window) {
+        error = std::string("cannot create the window: ") + SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_SetWindowMinimumSize(window, width, height);
+    return std::unique_ptr<SdlWindow>(new SdlWindow(window, width, height));
+}
+
+bool SdlWindow::defaultFrameSize(int32_t& width, int32_t& height)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return false;
+    SDL_Rect area;
+    const bool known = usableArea(area);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (!known)
+        return false;
+    FrameSizes::Size chosen = FrameSizes::ALL[0];
+    for (const FrameSizes::Size& size : FrameSizes::ALL) {
+        if (fits(size.width, size.height, 1, area) && size.width * size.height >= chosen.width * chosen.height)
+            chosen = size;
+    }
+    width = chosen.width;
+    height = chosen.height;
+    return true;
+}
+
+SdlWindow::SdlWindow(SDL_Window* window, int32_t width, int32_t height)
+    : window(window)
+    , raiseEventType(SDL_RegisterEvents(1))
+    , width(width)
+    , height(height)
+{
+    // SDL starts with text input on; the game turns it on where it wants it.
+    SDL_StopTextInput();
+}
+
+SdlWindow::~SdlWindow()
+{
+    stopRumble();
+    SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool SdlWindow::waitEvent(int64_t deadline, HostEvent& event)
+{
+    SDL_Event sdlEvent;
+    for (;;) {
+        while (queue.empty() && SDL_PollEvent(&sdlEvent))
+            translate(sdlEvent);
+        if (!queue.empty()) {
+            event = queue.front();
+            queue.pop_front();
+            return true;
+        }
+        if (paintPending) {
+            paintPending = false;
+            event = HostEvent();
+            event.type = HostEvent::Type::Paint;
+            return true;
+        }
+        const int64_t now = currentTimeMillis();
+        runEffects(now);
+        if (deadline >= 0 && now >= deadline)
+            return false;
+        int64_t wake = nextEffectTime();
+        if (deadline >= 0 && (wake < 0 || deadline < wake))
+            wake = deadline;
+        const int timeout = wake < 0 ? -1 : int(std::min<int64_t>(std::max<int64_t>(wake - now, 0), INT_MAX));
+        if (SDL_WaitEventTimeout(&sdlEvent, timeout))
+            translate(sdlEvent);
+    }
+}
+
+void SdlWindow::push(HostEvent::Type type)
+{
+    HostEvent event;
+    event.type = type;
+    queue.push_back(event);
+}
+
+void SdlWindow::setActive(bool nowActive)
+{
+    if (active == nowActive)
+        return;
+    active = nowActive;
+    push(nowActive ? HostEvent::Type::Activated : HostEvent::Type::Deactivated);
+}
+
+void SdlWindow::translate(const SDL_Event& sdlEvent)
+{
+    if (sdlEvent.type == raiseEventType) {
+        raise();
+        return;
+    }
+    switch (sdlEvent.type) {
+    case SDL_QUIT:
+        // Also the last window's close button and SIGINT/SIGTERM.
+        push(HostEvent::Type::Close);
+        return;
+    case SDL_WINDOWEVENT:
+        switch (sdlEvent.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            paintPending = true;
+            return;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            pointerDown = false;
+            setActive(false);
+            return;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_RESTORED:
+            setActive(true);
+            return;
+        default:
+            return;
+        }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        translateKey(sdlEvent);
+        return;
+    case SDL_TEXTINPUT: {
+        if (!textInputOn)
+            return;
+        const unsigned char* at = reinterpret_cast<const unsigned char*>(sdlEvent.text.text);
+        while (uint32_t code = nextCodePoint(at)) {
+            HostEvent event;
+            event.type = HostEvent::Type::Character;
+            event.character = code;
+            queue.push_back(event);
+        }
+        return;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        translateButton(sdlEvent);
+        return;
+    case SDL_MOUSEMOTION: {
+        if (!pointerDown)
+            return;
+        HostEvent event;
+        event.type = HostEvent::Type::PointerMoved;
+        toFrame(sdlEvent.motion.x, sdlEvent.motion.y, event.x, event.y);
+        queue.push_back(event);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void SdlWindow::translateKey(const SDL_Event& sdlEvent)
+{
+    const SDL_Keysym& key = sdlEvent.key.keysym;
+    const bool down = sdlEvent.type == SDL_KEYDOWN;
+    if (key.sym == SDLK_F11) {
+        if (down && !sdlEvent.key.repeat) {
+            const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+            SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+        return;
+    }
+    // Windows reports keys pressed with Alt as system keys, which the game leaves alone.
+    if (key.mod & KMOD_LALT)
+        return;
+    const int32_t virtualKey = SdlKeyTable::virtualKey(key.sym, key.scancode);
+    if (virtualKey == 0)
+        return;
+    const int32_t digit = virtualKey - '0';
+    if (digit >= 1 && digit <= FrameSizes::COUNT) {
+        const uint32_t bit = 1u << digit;
+        if (down && (key.mod & KMOD_CTRL)) {
+            swallowedKeys |= bit;
+            if (!sdlEvent.key.repeat) {
+                HostEvent event;
+                event.type = HostEvent::Type::FrameSize;
+                event.width = FrameSizes::ALL[digit - 1].width;
+                event.height = FrameSizes::ALL[digit - 1].height;
+                queue.push_back(event);
+            }
+            return;
+        }
+        if (!down && (swallowedKeys & bit)) {
+            swallowedKeys &= ~bit;
+            return;
+        }
+    }
+    HostEvent event;
+    event.type = down ? HostEvent::Type::KeyDown : HostEvent::Type::KeyUp;
+    event.key = virtualKey;
+    queue.push_back(event);
+}
+
+void SdlWindow::translateButton(const SDL_Event& sdlEvent)
+{
+    if (sdlEvent.button.button != SDL_BUTTON_LEFT)
+        return;
+    HostEvent event;
+    const bool inside = toFrame(sdlEvent.button.x, sdlEvent.button.y, event.x, event.y);
+    if (sdlEvent.type == SDL_MOUSEBUTTONDOWN) {
+        // A press on the black border is no press in the game.
+        if (!inside)
+            return;
+        pointerDown = true;
+        event.type = HostEvent::Type::PointerPressed;
+    } else {
+        // A drag that left the frame ends on its edge.
+        if (!pointerDown)
+            return;
+        pointerDown = false;
+        event.type = HostEvent::Type::PointerReleased;
+    }
+    queue.push_back(event);
+}
+
+int32_t SdlWindow::scale() const
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    return std::max(1, std::min(windowWidth / width, windowHeight / height));
+}
+
+bool SdlWindow::toFrame(int32_t windowX, int32_t windowY, int32_t& x, int32_t& y) const
+{
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    const int32_t s = scale();
+    const int32_t left = (windowWidth - width * s) / 2;
+    const int32_t top = (windowHeight - height * s) / 2;
+    const int32_t dx = windowX - left;
+    const int32_t dy = windowY - top;
+    const bool inside = dx >= 0 && dy >= 0 && dx < width * s && dy < height * s;
+    x = std::min(std::max(dx, 0) / s, width - 1);
+    y = std::min(std::max(dy, 0) / s, height - 1);
+    return inside;
+}
+
+void SdlWindow::setFrameSize(int32_t newWidth, int32_t newHeight)
+{
+    if (newWidth <= 0 || newHeight <= 0)
+        return;
+    width = newWidth;
+    height = newHeight;
+    haveFrame = false;
+    // The window keeps its size unless the new frame no longer fits at scale 1.
+    SDL_SetWindowMinimumSize(window, width, height);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    if (windowWidth < width || windowHeight < height)
+        SDL_SetWindowSize(window, std::max(windowWidth, width), std::max(windowHeight, height));
+    paintPending = true;
+}
+
+void SdlWindow::setTextInput(bool on)
+{
+    if (on == textInputOn)
+        return;
+    textInputOn = on;
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
+}
+
+void SdlWindow::raise()
+{
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED)
+        SDL_RestoreWindow(window);
+    SDL_RaiseWindow(window);
+}
+
+void SdlWindow::requestRaise()
+{
+    SDL_Event event;
+    SDL_zero(event);
+    event.type = raiseEventType;
+    SDL_PushEvent(&event);
+}
+
+void SdlWindow::showFrame(const uint8_t* pixels, int32_t frameWidth, int32_t frameHeight)
+{
+    if (frameWidth != width || frameHeight != height)
+        setFrameSize(frameWidth, frameHeight);
+    frame.assign(pixels, pixels + size_t(width) * height * 3);
+    haveFrame = true;
+    convertedFormat = 0;
+    present();
+}
+
+void SdlWindow::present()
+{
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (!surface)
+        return;
+    const int32_t s = scale();
+    const int32_t scaledWidth = width * s;
+    const int32_t scaledHeight = height * s;
+    const int32_t left = (surface->w - scaledWidth) / 2 + shakeOffset * s;
+    const int32_t top = (surface->h - scaledHeight) / 2;
+    const Uint32 black = SDL_MapRGB(surface->format, 0, 0, 0);
+    if (!haveFrame) {
+        SDL_FillRect(surface, nullptr, black);
+        SDL_UpdateWindowSurface(window);
+        return;
+    }
+    // Black around the frame: above, below, left, right.
+    SDL_Rect border[4] = {
+        {0, 0, surface->w, top},
+        {0, top + scaledHeight, surface->w, surface->h - top - scaledHeight},
+        {0, top, left, scaledHeight},
+        {left + scaledWidth, top, surface->w - left - scaledWidth, scaledHeight},
+    };
+    for (const SDL_Rect& rect : border) {
+        if (rect.w > 0 && rect.h > 0)
+            SDL_FillRect(surface, &rect, black);
+    }
+
+    const int bytes = surface->format->BytesPerPixel;
+    if (convertedFormat != surface->format->format) {
+        converted.resize(size_t(width) * height * bytes);
+        if (SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_BGR24, frame.data(), width * 3,
+                              surface->format->format, converted.data(), width * bytes) != 0)
+            return;
+        convertedFormat = surface->format->format;
+    }
+    // The visible part of the scaled frame, in surface columns and rows.
+    const int32_t firstColumn = std::max(left, 0);
+    const int32_t endColumn = std::min(left + scaledWidth, surface->w);
+    const int32_t firstRow = std::max(top, 0);
+    const int32_t endRow = std::min(top + scaledHeight, surface->h);
+    if (firstColumn >= endColumn || firstRow >= endRow)
+        return;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
+        return;
+    std::vector<uint8_t> row(size_t(scaledWidth) * bytes);
+    int32_t rowMadeFor = -1;
+    for (int32_t y = firstRow; y < endRow; ++y) {
+        const int32_t frameRow = (y - top) / s;
+        if (frameRow != rowMadeFor) {
+            // One frame row widened s times; the next s - 1 surface rows reuse it.
+            const uint8_t* source = converted.data() + size_t(frameRow) * width * bytes;
+            uint8_t* out = row.data();
+            for (int32_t x = 0; x < width; ++x, source += bytes) {
+                for (int32_t copy = 0; copy < s; ++copy, out += bytes)
+                    std::memcpy(out, source, size_t(bytes));
+            }
+            rowMadeFor = frameRow;
+        }
+        uint8_t* target = static_cast<uint8_t*>(surface->pixels) + size_t(y) * surface->pitch + size_t(firstColumn) * bytes;
+        std::memcpy(target, row.data() + size_t(firstColumn - left) * bytes, size_t(endColumn - firstColumn) * bytes);
+    }
+    if (SDL_MUSTLOCK(surface))
+        SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(window);
+}
+
+void SdlWindow::vibrate(int32_t duration)
+{
+    const int64_t now = currentTimeMillis();
+    if (duration <= 0) {
+        stopRumble();
+        if (shakeEnd >= 0) {
+            shakeEnd = -1;
+            shakeOffset = 0;
+            present();
+        }
+        return;
+    }
+    // A game controller is looked for at each request, so that one plugged in
+    // later is used; the subsystem stays up only while a controller rumbles,
+    // because SDL polls for joystick events while one is open.
+    if (!controller && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
+        for (int i = 0; i < SDL_NumJoysticks() && !controller; ++i) {
+            if (SDL_IsGameController(i))
+                controller = SDL_GameControllerOpen(i);
+        }
+        if (!controller)
+            SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
+    if (controller && SDL_GameControllerRumble(controller, 0xFFFF, 0xFFFF, Uint32(duration)) == 0) {
+        rumbleEnd = now + duration;
+        return;
+    }
+    stopRumble();
+    shakeEnd = now + duration;
+    nextShakeStep = now;
+}
+
+void SdlWindow::stopRumble()
+{
+    if (!controller)
+        return;
+    SDL_GameControllerRumble(controller, 0, 0, 0);
+    SDL_GameControllerClose(controller);
+    controller = nullptr;
+    rumbleEnd = -1;
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+int64_t SdlWindow::nextEffectTime() const
+{
+    int64_t next = -1;
+    if (shakeEnd >= 0)
+        next = std::min(nextShakeStep, shakeEnd);
+    if (rumbleEnd >= 0 && (next < 0 || rumbleEnd < next))
+        next = rumbleEnd;
+    return next;
+}
+
+void SdlWindow::runEffects(int64_t now)
+{
+    if (rumbleEnd >= 0 && now >= rumbleEnd)
+        stopRumble();
+    if (shakeEnd < 0)
+        return;
+    if (now >= shakeEnd) {
+        shakeEnd = -1;
+        shakeOffset = 0;
+    } else if (now >= nextShakeStep) {
+        shakeOffset = shakeOffset > 0 ? -SHAKE_PIXELS : SHAKE_PIXELS;
+        nextShakeStep = now + SHAKE_STEP_MS;
+    } else {
+        return;
+    }
+    present();
+}
