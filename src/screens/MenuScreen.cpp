@@ -70,8 +70,12 @@ void MenuScreen::scrollToFocus()
     scrollPending = false;
     if (focus < 0 || 4 * focus + 3 >= rowRects.length)
         return;
-    const int32_t top = rowRects[4 * focus + 1];
-    const int32_t bottom = top + rowRects[4 * focus + 3];
+    // The gap around a row comes into view with it, so the first and last rows
+    // scroll the content to its ends.
+    const IntArray& rows = geometry.extra[EXTRA_MENU_ROWS];
+    const int32_t gap = rows.length >= 4 ? rows[3] : 0;
+    const int32_t top = rowRects[4 * focus + 1] - gap;
+    const int32_t bottom = rowRects[4 * focus + 1] + rowRects[4 * focus + 3] + gap;
     if (top < scrollY)
         scrollY = top;
     else if (bottom > scrollY + clientHeight())

@@ -1,0 +1,119 @@
+#include "screens/ProfileScreen.h"
+
+#include "screens/AlertItem.h"
+#include "screens/Events.h"
+
+#include "core/io/Profile.h"
+
+#include "ScreenFixture.h"
+
+namespace {
+
+struct ProfileController : RecordingController {
+    Profile* playerProfile() override { return &profile; }
+    bool saveProfile() override
+    {
+        ++saves;
+        return true;
+    }
+    void goHome() override { ++homes; }
+
+    Profile profile;
+    int32_t saves = 0;
+    int32_t homes = 0;
+};
+
+class ProfileScreenTest : public ScreenFixture {
+protected:
+    bool key(int32_t code) { return screen.handleEvent(EVENT_KEY, code, 0); }
+    void type(const char* text)
+    {
+        for (const char* c = text; *c; ++c)
+            screen.handleEvent(EVENT_KEY, KEY_CHAR, *c);
+    }
+    void clearField()
+    {
+        while (screen.getNameField().length() > 0)
+            key(KEY_CLEAR);
+    }
+    std::string name() const
+    {
+        std::string out;
+        for (int32_t i = 0; i < owner.profile.playerName.length(); ++i)
+            out += char(owner.profile.playerName.charAt(i));
+        return out;
+    }
+
+    ProfileController owner;
+    ProfileScreen screen { &owner, MultiTapKeys() };
+};
+
+TEST_F(ProfileScreenTest, NameMustHoldFourToTenCharacters)
+{
+    std::vector<std::string> alerts;
+    loop.steps.push_back([&] {
+        alerts.push_back(shownAlert() && shownAlert()->getText().equals(String(ProfileScreen::NAME_LENGTH_ALERT))
+                             ? "name alert"
+                             : "other");
+        display.clearOverlay();
+    });
+
+    EXPECT_TRUE(screen.wantsTextInput());
+    key(KEY_SELECT);
+    ASSERT_TRUE(screen.isEditing());
+    clearField();
+    type("Abc");
+    key(KEY_SELECT);
+    EXPECT_EQ(alerts, std::vector<std::string>({"name alert"}));
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(name(), "Player");
+
+    type("d");
+    key(KEY_FIRE);
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_EQ(name(), "Abcd");
+    EXPECT_TRUE(screen.rowLabel(0).equals(screen.rowLabel(0).substring(0, screen.rowLabel(0).length() - 4) + "Abcd"));
+
+    // Ten characters are taken, the eleventh is not typed at all.
+    key(KEY_SELECT);
+    clearField();
+    type("Abcdefghijk");
+    key(KEY_SELECT);
+    EXPECT_EQ(name(), "Abcdefghij");
+
+    // The soft key drops an invalid name and ends editing; Escape on an empty field too.
+    key(KEY_SELECT);
+    clearField();
+    type("Ab");
+    key(KEY_SOFT_RIGHT);
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_EQ(name(), "Abcdefghij");
+    key(KEY_SELECT);
+    clearField();
+    key(KEY_BACK);
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_EQ(owner.saves, 0);
+    EXPECT_EQ(loop.runs, 1);
+}
+
+TEST_F(ProfileScreenTest, AvatarCyclesAndLeavingSavesAndGoesHome)
+{
+    const int32_t start = owner.profile.avatar;
+    key(KEY_DOWN);
+    EXPECT_EQ(screen.getRow(), 1);
+    key(KEY_DOWN);
+    EXPECT_EQ(screen.getRow(), 1);
+    for (int32_t i = 0; i < ProfileScreen::PLAYER_AVATARS; ++i) {
+        key(KEY_SELECT);
+        EXPECT_EQ(owner.profile.avatar == start, i == ProfileScreen::PLAYER_AVATARS - 1);
+    }
+    paint(screen);
+
+    // Escape outside editing is the right soft key: saved, then home.
+    key(KEY_BACK);
+    EXPECT_EQ(owner.saves, 1);
+    EXPECT_EQ(owner.homes, 1);
+    EXPECT_TRUE(controller.commands.empty());
+}
+
+} // namespace
