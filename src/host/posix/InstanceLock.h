@@ -33,9 +33,11 @@ public:
     // sleeps in poll() between requests. onRaise must be safe to call from another
     // thread. False when the FIFO could not be made (no raise requests then).
     bool listen(std::function<void()> onRaise);
+    // Stops the listener thread; done by the destructor too. Call it before
+    // destroying what onRaise uses (the window).
+    void stopListening();
 
 private:
-    void stopListening();
     void listenLoop();
 
     std::string directory;

@@ -96,7 +96,8 @@ bool SdlWindow::defaultFrameSize(int32_t& width, int32_t& height)
         return false;
     FrameSizes::Size chosen = FrameSizes::ALL[0];
     for (const FrameSizes::Size& size : FrameSizes::ALL) {
-        if (fits(size.width, size.height, 1, area) && size.width * size.height >= chosen.width * chosen.height)
+        // Of the two of equal area the upright one, listed first, wins.
+        if (fits(size.width, size.height, 1, area) && size.width * size.height > chosen.width * chosen.height)
             chosen = size;
     }
     width = chosen.width;
