@@ -263,6 +263,7 @@ void TableGame::setHumanName(const String& name, int32_t avatar)
 
 void TableGame::takeSnapshot()
 {
+    changed = true;
     table->snapshot(tableView);
     refreshSeatTexts();
 }
@@ -322,24 +323,33 @@ void TableGame::refreshSeatTexts()
 
 // ---- the frame ----
 
-void TableGame::tick(int32_t frameMs)
+bool TableGame::tick(int32_t frameMs)
 {
     if (!setUpDone)
-        return;
+        return false;
+    const bool modalBefore = isModalMessage();
     drive(frameMs);
+    changed = changed || modalBefore != isModalMessage();
     for (SeatState& s : seats) {
         if (s.bubbleTime > 0) {
             s.bubbleTime -= frameMs;
-            if (s.bubbleTime <= 0)
+            if (s.bubbleTime <= 0) {
                 s.bubble = String();
+                changed = true;
+            }
         }
     }
     if (setup.gameType != GameSetup::GAME_HEADS_UP) {
         for (SeatState& s : seats) {
-            if (s.countdown > 0)
+            if (s.countdown > 0) {
                 s.countdown = std::max(0, s.countdown - frameMs);
+                changed = changed || s.countdown == 0;
+            }
         }
     }
+    const bool result = changed;
+    changed = false;
+    return result;
 }
 
 void TableGame::drive(int32_t)
@@ -414,13 +424,13 @@ void TableGame::drive(int32_t)
         return;
     }
     if (table->awaitingAction && table->validSeat(table->toAct) && table->player(table->toAct).isComputer())
-        driver.frame();
+        changed = driver.frame() != 0 || changed;
 }
 
 bool TableGame::cashSeatChanges()
 {
     RandomSource& random = RandomSource::shared();
-    bool changed = false;
+    bool any = false;
     for (int32_t s = 1; s < SEATS; ++s) {
         Player& p = table->player(s);
         if (!p.seated) {
@@ -428,17 +438,17 @@ bool TableGame::cashSeatChanges()
                 star = NO_STAR;
             if (random.nextInt(ARRIVAL_ODDS) == 0) {
                 seatOpponent(s);
-                changed = true;
+                any = true;
             }
             continue;
         }
         if (star == NO_STAR && !p.inHand && p.roundBet == 0 && random.nextInt(LEAVE_ODDS) == 0) {
             p.seated = false;
             seats[s] = SeatState();
-            changed = true;
+            any = true;
         }
     }
-    return changed;
+    return any;
 }
 
 bool TableGame::endOfTournament()
@@ -565,6 +575,7 @@ void TableGame::startAnimation(Animation kind, int32_t length)
 
 void TableGame::advanceAnimation()
 {
+    changed = true;
     ++animationCounter;
     const int32_t n = animationCounter;
     switch (animationKind) {

@@ -83,8 +83,8 @@ public:
     // frames before the human is reminded that it is its turn.
     void setUp(int32_t turnAlertFrames);
     bool isSetUp() const { return setUpDone; }
-    // One frame of frameMs milliseconds.
-    void tick(int32_t frameMs);
+    // One frame of frameMs milliseconds. True when anything drawn changed.
+    bool tick(int32_t frameMs);
 
     // Input. The modal views first, in their order; then actions and amount entry.
     Modal press();
@@ -187,6 +187,7 @@ private:
     AmountEntry entry;
 
     bool setUpDone = false;
+    bool changed = false; // since the last tick
     int32_t star = NO_STAR;
     StarRemarks::Event starEvent = StarRemarks::NONE;
     bool boardShown[5] = {};

@@ -8,8 +8,19 @@
 #include "poker/GameRecordClient.h"
 #include "poker/PokerTable.h"
 #include "poker/TournamentField.h"
+#include "screens/Events.h"
+#include "screens/ModalLoop.h"
+#include "screens/PopupMenu.h"
+#include "screens/Screen.h"
+#include "screens/ScreenController.h"
 #include "screens/TableHost.h"
+#include "core/lcdui/2d/Display.h"
+#include "core/lcdui/2d/DisplayMetrics.h"
+#include "core/lcdui/2d/ScreenSurface.h"
+#include "host/headless/TrueColourPng.h"
 
+#include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -117,4 +128,87 @@ public:
     GameRecordClient client;
     std::vector<int32_t> sounds;
     std::vector<int32_t> vibrations;
+};
+
+// A controller that only counts the trips to the main menu.
+class TableTestController : public ScreenController, public DisplayListener {
+public:
+    void commandAction(Command*, Screen*) override { ++commands; }
+    void showScreen(int32_t, bool) override { }
+    void splashStep() override { }
+    void setCashBankroll(int32_t) override { }
+    void goHome() override { ++homes; }
+    void displayChanged() override
+    {
+        if (screen)
+            screen->invalidateLayout();
+    }
+    bool isCurrentScreen(const Object*) const override { return true; }
+
+    Screen* screen = nullptr;
+    int32_t homes = 0;
+    int32_t commands = 0;
+};
+
+// Picks popup entries from a list, one per modal run; an empty list dismisses.
+class TableTestModalLoop : public ModalLoop {
+public:
+    void runWhile(const std::function<bool()>& condition) override
+    {
+        ++runs;
+        PopupMenu* popup = PopupMenu::current();
+        if (!popup || picks.empty() || !condition())
+            return;
+        const int32_t pick = picks.front();
+        picks.erase(picks.begin());
+        while (popup->getFocus() < pick && condition())
+            popup->handleEvent(EVENT_KEY, KEY_DOWN, 0);
+        lastLabels.clear();
+        for (int32_t i = 0; i < popup->itemCount(); ++i)
+            lastLabels.push_back(narrow(popup->labelAt(i)));
+        popup->handleEvent(EVENT_KEY, KEY_FIRE, 0);
+    }
+    std::vector<int32_t> picks;
+    std::vector<std::string> lastLabels;
+    int32_t runs = 0;
+};
+
+// The display at a frame size, the pack, a controller and a modal loop, published
+// process-wide as the game does; frames are written as PNGs to $KM_TABLE_SHOTS
+// when it is set, for looking at them.
+class TableScreenFixture {
+public:
+    TableScreenFixture(int32_t width, int32_t height)
+        : display(&controller, nullptr)
+    {
+        openTestPack();
+        setCurrentDisplay(&display);
+        setCurrentScreenController(&controller);
+        setCurrentModalLoop(&loop);
+        display.setMetrics(DisplayMetrics(width, height));
+    }
+    ~TableScreenFixture()
+    {
+        setCurrentModalLoop(nullptr);
+        setCurrentScreenController(nullptr);
+        setCurrentDisplay(nullptr);
+    }
+
+    // Paints the screen into the frame; true when the frame was written.
+    bool shot(Screen& screen, const std::string& name)
+    {
+        ScreenSurface* surface = display.getSurface();
+        screen.paint(*surface);
+        const char* dir = std::getenv("KM_TABLE_SHOTS");
+        if (!dir)
+            return false;
+        const DisplayMetrics& size = surface->getDisplay();
+        const std::string path = std::string(dir) + "/" + name + "-" + std::to_string(size.width) + "x" +
+                                 std::to_string(size.height) + ".png";
+        return TrueColourPng::writeBgr(path, surface->getBits(), size.width, size.height);
+    }
+
+    TableTestController controller;
+    TableTestModalLoop loop;
+    Display display;
 };

@@ -208,10 +208,11 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
     int32_t x[6], y[6];
     seatPositions(g, x, y);
     if (headsUp) {
-        // Seat 1 is the opponent at the top centre; the empty seats share its place.
+        // Seat 1 is the opponent at the top centre, under the heads-up title strip;
+        // the empty seats share its place.
         for (int32_t s = 1; s < 6; ++s) {
             x[s] = x[3];
-            y[s] = y[3];
+            y[s] = g.titleHeight + 2;
         }
     }
     const Box bubble = bubbleBox(g);
@@ -230,12 +231,30 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
         bets[2 * s] = x[s] + 2;
         bets[2 * s + 1] = top ? y[s] + g.seatHeight + g.smallCardHeight + 4 : y[s] - g.smallCardHeight - betHeight - 4;
     }
+    // The player's own large cards sit above its box: its marker goes inside the
+    // box's top right corner, and its bet (x is the right end of the chip and text)
+    // beside the left card's top.
+    const int32_t humanCardsX = g.width / 2 - g.cardWidth - 1;
+    const int32_t humanCardsY = y[0] - g.cardHeight - 2;
+    markers[0] = x[0] + g.seatWidth - g.markerSize - 2;
+    markers[1] = y[0] + 2;
+    bets[0] = humanCardsX - 3;
+    bets[1] = humanCardsY - g.chipSize - 4;
     const IntArray& board = tables.sharedRects[RECT_BOARD];
     const IntArray& pre = tables.sharedRects[RECT_POT_PREFLOP];
     const IntArray& post = tables.sharedRects[RECT_POT_POSTFLOP];
     const Box table = headsUp ? headsUpTableBox(g) : tableBox(g);
-    const Box panel = amountPanelBox(g);
-    const IntArray& keypad = tables.sharedRects[RECT_KEYPAD];
+    // The amount panel is split so that the player's cards and the board stay in
+    // view: the caption, arrows and field at the bottom over the action buttons,
+    // the keypad (not on class 1) over the top row of seats. Class 1, without
+    // buttons below its bottom seats, has the field part at the top.
+    const Box fullPanel = amountPanelBox(g);
+    const int32_t keypadRows = g.screenClass == 1 ? 0 : 3 * (g.keyHeight + 3) + 4;
+    const int32_t fieldPart = fullPanel.h - keypadRows;
+    const Box panel = {fullPanel.x, g.screenClass == 1 ? 2 : g.height - g.softKeyHeight - fieldPart - 2,
+                       fullPanel.w, fieldPart};
+    const int32_t keysWidth = 5 * g.keyWidth + 4 * 3;
+    const int32_t keypad[2] = {panel.x + (panel.w - keysWidth) / 2, 2 + 6};
     const IntArray& buttons = tables.sharedRects[RECT_ACTION_BUTTONS];
     const int32_t arrow = g.keyHeight;
     const int32_t fieldY = panel.y + 6 + glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight + 4;
@@ -254,8 +273,8 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
     row.extra[EXTRA_AMOUNT_PANEL] = box(panel);
     row.extra[EXTRA_AMOUNT_ARROWS] =
         ints({panel.x + 6, fieldY, panel.x + panel.w - 6 - arrow, fieldY, arrow, arrow});
-    row.extra[EXTRA_KEYPAD] = ints({keypad[0], keypad[1], g.keyWidth, g.keyHeight, 3});
-    row.extra[EXTRA_HUMAN_CARDS] = ints({g.width / 2 - g.cardWidth - 1, y[0] - g.cardHeight - 2, g.cardWidth + 2});
+    row.extra[EXTRA_KEYPAD] = keypadRows > 0 ? ints({keypad[0], keypad[1], g.keyWidth, g.keyHeight, 3}) : IntArray();
+    row.extra[EXTRA_HUMAN_CARDS] = ints({humanCardsX, humanCardsY, g.cardWidth + 2});
 }
 
 void fillScreenRows(const ClassGeometry& g)

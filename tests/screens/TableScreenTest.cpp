@@ -1,0 +1,171 @@
+// The table screen driven by events at three display sizes: the soft keys and the
+// popup of narrow displays, the action buttons and keys, amount entry by keys and
+// keypad, the modal views, leaving for the menu. Set KM_TABLE_SHOTS=DIR to write
+// the frames (a dealt hand, amount entry, a showdown, the standings, heads-up).
+#include "TableTestSupport.h"
+
+#include "poker/ActionCode.h"
+#include "poker/RandomSource.h"
+#include "screens/TableScreen.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Table {
+    Table(int32_t width, int32_t height, int gameType, int stake, int64_t seed)
+        : fixture(width, height)
+        , host(files)
+    {
+        RandomSource::shared().setSeed(seed);
+        GameSetup setup;
+        setup.gameType = gameType;
+        setup.stakeLevel = stake;
+        setup.playerName = String("Ann");
+        setup.avatar = 6;
+        host.playerProfile.bankroll = 0;
+        screen.reset(new TableScreen(host, setup, /*resume=*/false));
+        screen->setListener(&fixture.controller);
+        fixture.controller.screen = screen.get();
+        screen->onShow();
+    }
+
+    void tick() { screen->handleEvent(EVENT_TICK, 0, 0); }
+    void keyPress(int32_t code, char16_t c = 0) { screen->handleEvent(EVENT_KEY, code, c); }
+    void tap(int32_t x, int32_t y) { screen->handleEvent(EVENT_POINTER_PRESSED, x, y); }
+
+    // Ticks (acknowledging results) until the condition holds; false after maxFrames.
+    bool until(const std::function<bool()>& condition, int maxFrames = 20000)
+    {
+        for (int i = 0; i < maxFrames; ++i) {
+            if (condition())
+                return true;
+            TableGame& game = screen->game();
+            if (game.view().handOver && game.animation() == TableGame::ANIMATION_NONE && !condition())
+                keyPress(KEY_FIRE);
+            else if (game.isHumanTurn() && !game.chooseAction(ACTION_CHECK) && !game.chooseAction(ACTION_CALL))
+                game.chooseAction(ACTION_FOLD);
+            tick();
+        }
+        return condition();
+    }
+
+    TableScreenFixture fixture;
+    MemoryFileSystem files;
+    TestTableHost host;
+    std::unique_ptr<TableScreen> screen;
+};
+
+const int32_t sizes[3][2] = {{176, 220}, {240, 320}, {480, 640}};
+
+TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
+{
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size[0]);
+        Table t(size[0], size[1], GameSetup::GAME_CASH, 5, 21);
+        TableScreen& screen = *t.screen;
+        TableGame& game = screen.game();
+        const bool narrow = size[0] == 176;
+        EXPECT_EQ(screen.getLeftCommand().raw() != nullptr, narrow) << "ACTIONS only on narrow displays";
+        ASSERT_TRUE(screen.getRightCommand().raw());
+
+        ASSERT_TRUE(t.until([&] { return game.isHumanTurn() && game.view().boardCount == 0; }));
+        t.fixture.shot(screen, "dealt");
+        int32_t codes[3];
+        const int n = game.humanActions(codes);
+        ASSERT_GE(n, 2);
+        EXPECT_EQ(screen.actionMenu().count(), n);
+
+        // Bet or raise opens the amount entry at the minimum raise.
+        int raiseIndex = -1;
+        for (int i = 0; i < n; ++i)
+            if (codes[i] == ACTION_RAISE || codes[i] == ACTION_BET)
+                raiseIndex = i;
+        ASSERT_GE(raiseIndex, 0);
+        if (narrow) {
+            t.fixture.loop.picks = {raiseIndex};
+            t.keyPress(KEY_SOFT_LEFT);
+            ASSERT_EQ(int(t.fixture.loop.lastLabels.size()), n);
+            EXPECT_EQ(t.fixture.loop.lastLabels[size_t(raiseIndex)], codes[raiseIndex] == ACTION_RAISE ? "Raise" : "Bet");
+        } else {
+            t.keyPress(KEY_CHAR, char16_t(u'1' + raiseIndex));
+        }
+        ASSERT_TRUE(game.amount().isOpen());
+        const int32_t minimum = game.pokerTable().minRaiseTo(0);
+        EXPECT_EQ(game.amount().amount(), minimum);
+        t.keyPress(KEY_UP);
+        EXPECT_EQ(game.amount().amount(), minimum + game.pokerTable().minRaise);
+        t.fixture.shot(screen, "amount");
+        t.keyPress(KEY_SOFT_RIGHT);
+        EXPECT_FALSE(game.amount().isOpen()) << "the right soft key cancels the entry";
+        EXPECT_EQ(t.fixture.controller.homes, 0);
+
+        // Again, then everything typed as "a" and confirmed: all-in.
+        if (narrow) {
+            t.fixture.loop.picks = {raiseIndex};
+            t.keyPress(KEY_SOFT_LEFT);
+        } else {
+            while (screen.actionMenu().getHighlight() != raiseIndex)
+                t.keyPress(KEY_RIGHT);
+            t.keyPress(KEY_FIRE);
+        }
+        ASSERT_TRUE(game.amount().isOpen());
+        if (narrow) {
+            t.keyPress(KEY_CHAR, u'a');
+        } else {
+            // The keypad: ALL-IN.
+            const TableLayout::Box key = screen.tableLayout().keypadKey();
+            t.tap(key.x + 2, key.y + 2 * (key.h + screen.tableLayout().keypadGap()) + 2);
+        }
+        EXPECT_EQ(game.amount().amount(), game.pokerTable().player(0).chips);
+        t.keyPress(KEY_FIRE);
+        EXPECT_FALSE(game.amount().isOpen());
+        EXPECT_EQ(game.pokerTable().player(0).chips, 0);
+        EXPECT_EQ(game.seat(0).actionText.length() > 0, true);
+
+        ASSERT_TRUE(t.until([&] { return game.view().handOver && game.animation() == TableGame::ANIMATION_NONE; }));
+        t.fixture.shot(screen, "showdown");
+        EXPECT_GT(game.message().length(), 0);
+        t.keyPress(KEY_FIRE);
+        EXPECT_FALSE(game.pokerTable().handOver) << "a key acknowledges the result";
+
+        if (!game.isOver()) {
+            t.keyPress(KEY_SOFT_RIGHT);
+            EXPECT_EQ(t.fixture.controller.homes, 1) << "the right soft key goes to the main menu";
+        }
+    }
+}
+
+TEST(TableScreenTest, StandingsAndHeadsUpFrames)
+{
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size[0]);
+        {
+            Table t(size[0], size[1], GameSetup::GAME_TOURNAMENT, 2, 5);
+            TableGame& game = t.screen->game();
+            ASSERT_TRUE(t.until([&] { return game.pokerTable().handsPlayed >= 3 && game.isHumanTurn(); }));
+            t.keyPress(KEY_CHAR, u'4');
+            ASSERT_TRUE(game.isStandingsShown());
+            EXPECT_GE(t.screen->standingsRows().size(), 5);
+            t.fixture.shot(*t.screen, "standings");
+            t.keyPress(KEY_CHAR, u'x');
+            EXPECT_FALSE(game.isStandingsShown()) << "any key closes the standings";
+            t.fixture.shot(*t.screen, "tournament");
+        }
+        Table t(size[0], size[1], GameSetup::GAME_HEADS_UP, 1, 8);
+        TableGame& game = t.screen->game();
+        ASSERT_TRUE(t.until([&] { return game.isHumanTurn() && game.view().boardCount >= 3; }));
+        t.fixture.shot(*t.screen, "headsup");
+        // A hand played to the showdown: both hands face up, the result in words.
+        ASSERT_TRUE(t.until([&] {
+            return game.view().handOver && game.faceUp(1) && game.animation() == TableGame::ANIMATION_NONE;
+        }));
+        EXPECT_NE(narrow(game.message()).find(":"), std::string::npos) << narrow(game.message());
+        t.fixture.shot(*t.screen, "headsup-showdown");
+    }
+}
+
+} // namespace
