@@ -6,7 +6,9 @@
 
 #include "poker/ActionCode.h"
 #include "poker/RandomSource.h"
+#include "poker/Card.h"
 #include "screens/TableScreen.h"
+#include "screens/TableSnapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +76,19 @@ TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
 
         ASSERT_TRUE(t.until([&] { return game.isHumanTurn() && game.view().boardCount == 0; }));
         t.fixture.shot(screen, "dealt");
+        TableSnapshot snapshot;
+        ASSERT_TRUE(TableSnapshot::fill(&screen, snapshot));
+        EXPECT_EQ(snapshot.seats[0].cards.size(), 2u);
+        EXPECT_EQ(snapshot.seats[0].cards[0], Card::name(game.view().seats[0].holeCards[0]));
+        for (int s = 1; s < 6; ++s) {
+            if (snapshot.seats[s].present && snapshot.seats[s].inHand) {
+                EXPECT_EQ(snapshot.seats[s].cards, std::vector<std::string>({"??", "??"})) << s;
+            }
+        }
+        EXPECT_TRUE(snapshot.board.empty());
+        EXPECT_EQ(snapshot.toAct, 0);
+        EXPECT_FALSE(snapshot.actions.empty());
+        EXPECT_FALSE(snapshot.hasMessage);
         int32_t codes[3];
         const int n = game.humanActions(codes);
         ASSERT_GE(n, 2);
