@@ -61,7 +61,7 @@ struct Table {
     std::unique_ptr<TableScreen> screen;
 };
 
-const int32_t sizes[3][2] = {{176, 220}, {240, 320}, {480, 640}};
+const int32_t sizes[6][2] = {{176, 220}, {240, 240}, {240, 320}, {320, 240}, {320, 320}, {480, 640}};
 
 TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
 {

@@ -231,6 +231,18 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
         bets[2 * s] = x[s] + 2;
         bets[2 * s + 1] = top ? y[s] + g.seatHeight + g.smallCardHeight + 4 : y[s] - g.smallCardHeight - betHeight - 4;
     }
+    if (headsUp) {
+        // The opponent's cards, marker and bet go beside its box, clear of the board.
+        for (int32_t s = 1; s < 6; ++s) {
+            const int32_t right = x[s] + g.seatWidth + 4;
+            cards[2 * s] = right;
+            cards[2 * s + 1] = y[s] + (g.seatHeight - g.smallCardHeight) / 2;
+            markers[2 * s] = right + 2 * (g.smallCardWidth + 2) + 2;
+            markers[2 * s + 1] = y[s] + 2;
+            bets[2 * s] = markers[2 * s];
+            bets[2 * s + 1] = y[s] + g.seatHeight - g.chipSize - 2;
+        }
+    }
     // The player's own large cards sit above its box: its marker goes inside the
     // box's top right corner, and its bet (x is the right end of the chip and text)
     // beside the left card's top.
