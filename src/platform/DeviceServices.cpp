@@ -97,4 +97,6 @@ void DeviceServices::playSound(int32_t id, int32_t loopCount)
     clip->setLoopCount(loopCount);
     clip->play();
     currentSound = clip;
+    if (soundStarted)
+        soundStarted(SOUND_RESOURCE_IDS[id]);
 }

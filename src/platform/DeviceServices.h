@@ -5,6 +5,7 @@
 #include "core/runtime/SharedPointer.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class HostWindow;
@@ -55,6 +56,10 @@ public:
     // be loaded leave the current sound playing. loopCount -1 loops until stopped.
     void playSound(int32_t id, int32_t loopCount);
 
+    // Told the pack's resource id of every sound that starts playing (the scripted
+    // player reports them).
+    void setSoundStartedListener(std::function<void(int32_t resourceId)> listener) { soundStarted = std::move(listener); }
+
     KeyMapper& getKeyMapper() { return keyMapper; }
     const KeyMapper& getKeyMapper() const { return keyMapper; }
     int32_t getPlatformType() const { return platformType; }
@@ -77,4 +82,5 @@ private:
     SoundOutput* sound;
     HostWindow* window;
     SharedPointer<SoundClip> currentSound;
+    std::function<void(int32_t)> soundStarted;
 };

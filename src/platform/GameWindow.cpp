@@ -4,6 +4,7 @@
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/runtime/Clock.h"
 #include "host/HostWindow.h"
+#include "platform/KeyMapper.h"
 #include "screens/Events.h"
 #include "screens/PopupMenu.h"
 #include "screens/Screen.h"
@@ -19,9 +20,10 @@ GameWindow::~GameWindow()
         setCurrentModalLoop(nullptr);
 }
 
-void GameWindow::attach(Display* attachedDisplay, Hooks attachedHooks)
+void GameWindow::attach(Display* attachedDisplay, KeyMapper* keyMapper, Hooks attachedHooks)
 {
     display = attachedDisplay;
+    keys = keyMapper;
     hooks = std::move(attachedHooks);
     setCurrentModalLoop(this);
 }
@@ -56,7 +58,7 @@ bool GameWindow::pumpOne()
 
     // The text-input method is up exactly while the screen takes typed text.
     Screen* screen = hooks.currentScreen ? hooks.currentScreen() : nullptr;
-    window.setTextInput(screen && screen->wantsTextInput() && !overlayShown());
+    window.setTextInput(screen && screen->wantsTextInput() && !isOverlayShown());
     return !closing;
 }
 
@@ -67,7 +69,7 @@ void GameWindow::tick()
     if (nextTick <= now) // fell behind (the machine slept): no burst of catch-up ticks
         nextTick = now + FRAME_PERIOD;
     // Ticks stop while an alert or popup menu is up; the screen below is frozen.
-    if (!display || overlayShown() || PopupMenu::current())
+    if (!display || isOverlayShown() || PopupMenu::current())
         return;
     sendEvent(EVENT_TICK, 0, 0);
 }
@@ -81,6 +83,11 @@ void GameWindow::startTimer()
 void GameWindow::stopTimer()
 {
     timerOn = false;
+}
+
+void GameWindow::setTextInput(bool on)
+{
+    window.setTextInput(on);
 }
 
 void GameWindow::quit()
@@ -102,14 +109,14 @@ bool GameWindow::sendEvent(int32_t type, int32_t p1, int32_t p2)
     return screen ? screen->handleEvent(type, p1, p2) : false;
 }
 
-bool GameWindow::inputGuardPasses() const
+bool GameWindow::passesInputGuard()
 {
     // Signed difference: a modal end stamped in the future fails the guard too.
     int64_t since = currentTimeMillis() - lastModalEnd();
     return since > INPUT_GUARD;
 }
 
-bool GameWindow::overlayShown() const
+bool GameWindow::isOverlayShown()
 {
     return display && display->hasOverlay();
 }
@@ -125,9 +132,9 @@ void GameWindow::dismissOverlay()
 
 void GameWindow::pointer(int32_t type, int32_t x, int32_t y, bool dismisses)
 {
-    if (!display || !inputGuardPasses())
+    if (!display || !passesInputGuard())
         return;
-    if (overlayShown()) {
+    if (isOverlayShown()) {
         if (dismisses)
             dismissOverlay();
         return;
@@ -139,16 +146,17 @@ void GameWindow::dispatch(const HostEvent& event)
 {
     switch (event.type) {
     case HostEvent::Type::KeyDown:
-        if (display && hooks.keyDown)
-            hooks.keyDown(event.key);
+        if (display && keys)
+            keys->keyDown(event.key, *this);
         break;
     case HostEvent::Type::KeyUp:
-        if (display && hooks.keyUp)
-            hooks.keyUp(event.key);
+        if (display && keys)
+            keys->keyUp(event.key, *this);
         break;
     case HostEvent::Type::Character:
-        if (display && hooks.character)
-            hooks.character(event.character);
+        // Events carry one UTF-16 unit; nothing the game can draw lies beyond them.
+        if (display && keys && event.character <= 0xFFFF)
+            keys->character(static_cast<int32_t>(event.character), *this);
         break;
     case HostEvent::Type::PointerPressed:
         pointer(EVENT_POINTER_PRESSED, event.x, event.y, /*dismisses=*/true);
@@ -225,7 +233,7 @@ void GameWindow::paint()
         return;
     if (Screen* screen = hooks.currentScreen ? hooks.currentScreen() : nullptr)
         screen->paint(*surface);
-    if (overlayShown())
+    if (isOverlayShown())
         display->getOverlay()->paint(*surface);
     PopupMenu::paintCurrent(*surface);
     surface->present();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "host/HostEvent.h"
+#include "platform/ControllerHost.h"
+#include "platform/KeyEventTarget.h"
 #include "screens/ModalLoop.h"
 
 #include <cstdint>
@@ -8,6 +10,7 @@
 
 class Display;
 class HostWindow;
+class KeyMapper;
 class Screen;
 
 // The game's side of the one window: the window procedure that turns host events
@@ -16,7 +19,7 @@ class Screen;
 //
 // Everything runs on one thread. The timer is not a separate clock: the loop
 // waits for events with the next tick as its deadline, so an idle game sleeps.
-class GameWindow : public ModalLoop {
+class GameWindow : public ModalLoop, public KeyEventTarget, public ControllerHost {
 public:
     static constexpr int32_t FRAME_PERIOD = 100;      // ms between ticks
     static constexpr int64_t INPUT_GUARD = 200;       // ms of dropped input after a modal closes
@@ -29,9 +32,6 @@ public:
         std::function<void()> pause;                   // the controller's pause
         std::function<void()> activated;               // apply the game volume
         std::function<void()> deactivated;             // stop the sound
-        std::function<void(int32_t)> keyDown;          // the key mapper's three translations
-        std::function<void(int32_t)> keyUp;
-        std::function<void(uint32_t)> character;
         std::function<void(int32_t, int32_t)> frameSizeChosen; // Ctrl+1..6: remember the choice
     };
 
@@ -40,7 +40,8 @@ public:
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
-    void attach(Display* display, Hooks hooks);
+    // keys translates the window's keys (null: keys are ignored).
+    void attach(Display* display, KeyMapper* keys, Hooks hooks);
 
     // Runs the message loop until the window is closed: starts the controller
     // first if it is not running yet. Returns the quit code (0).
@@ -58,20 +59,23 @@ public:
     void stopTimer();
     bool timerRunning() const { return timerOn; }
 
+    // ControllerHost.
+    void setFrameTimer(bool on) override { on ? startTimer() : stopTimer(); }
+    void postClose() override { quit(); }
+    void setTextInput(bool on) override;
+
     // Asks the window to close, as the window's close button does.
     void quit();
     bool isClosing() const { return closing; }
 
-    // Gives an event to the shown popup menu if there is one, else to the current
-    // screen. False when nothing consumed it.
-    bool sendEvent(int32_t type, int32_t p1, int32_t p2);
-
-    // Input from the keyboard and pointer counts only once more than 200 ms have
-    // passed since the last modal alert or popup menu started or ended.
-    bool inputGuardPasses() const;
-    bool overlayShown() const;
+    // KeyEventTarget. Events go to the shown popup menu if there is one, else to
+    // the current screen. Keyboard and pointer input counts only once more than
+    // 200 ms have passed since the last modal alert or popup menu started or ended.
+    bool sendEvent(int32_t type, int32_t p1, int32_t p2) override;
+    bool passesInputGuard() override;
+    bool isOverlayShown() override;
     // Releases the shown alert; the repaint this asks for also ends its modal loop.
-    void dismissOverlay();
+    void dismissOverlay() override;
 
     // Composes the current screen, the alert and the popup menu into the frame and
     // presents it.
@@ -90,6 +94,7 @@ private:
 
     HostWindow& window;
     Display* display = nullptr;
+    KeyMapper* keys = nullptr;
     Hooks hooks;
     bool started = false;
     bool timerOn = false;

@@ -12,6 +12,7 @@ void runEval(const Arguments& arguments);
 void runBenchEval(const Arguments& arguments);
 void runSimHands(const Arguments& arguments);
 void runSimTournament(const Arguments& arguments);
+void runPlay(const Arguments& arguments);
 
 const std::vector<Subcommand>& subcommands()
 {
@@ -21,6 +22,7 @@ const std::vector<Subcommand>& subcommands()
         { "bench eval", "bench eval [--count N]", runBenchEval },
         { "sim hands", "sim hands --count N --seed S [--stake L] [--seats K]", runSimHands },
         { "sim tournament", "sim tournament --entrants E --seed S [--stake L]", runSimTournament },
+        { "play", "play --script FILE [--size WxH] [--seed S] [--data-dir DIR] [--shots DIR] [--pack FILE] [--device NAME] [--keyboard K]", runPlay },
         { "pack list", "pack list FILE", runPackList },
         { "pack text", "pack text FILE ID", runPackText },
         { "png info", "png info FILE", runPngInfo },

@@ -49,7 +49,8 @@ void ScreenSurface::present()
 {
     if (!isEnabled() || !bitmap)
         return;
-    requestRepaint();
+    // Presenting is the repaint itself: the whole window is drawn and counts as
+    // valid afterwards, so no further repaint is asked for (that would paint forever).
     if (window)
         window->showFrame(bits, surfaceWidth, surfaceHeight);
 }

@@ -1,0 +1,175 @@
+#include "PlayDump.h"
+
+#include "JsonWriter.h"
+#include "StoreFile.h"
+
+#include "core/io/Settings.h"
+#include "core/lcdui/2d/Display.h"
+#include "core/lcdui/2d/ScreenClass.h"
+#include "core/runtime/Clock.h"
+#include "host/headless/HeadlessWindow.h"
+#include "platform/Game.h"
+#include "platform/GameController.h"
+#include "screens/AlertItem.h"
+#include "screens/Command.h"
+#include "screens/Item.h"
+#include "screens/MenuScreen.h"
+#include "screens/PopupMenu.h"
+#include "screens/Screen.h"
+
+namespace {
+
+void labelOrNull(JsonWriter& json, const SharedPointer<Command>& command)
+{
+    if (command.raw())
+        json.value(utf8Of(command->getLabel()));
+    else
+        json.null();
+}
+
+void writeScreen(JsonWriter& json, Screen* screen)
+{
+    json.key("title");
+    if (screen)
+        json.value(utf8Of(screen->getTitle()));
+    else
+        json.null();
+    json.key("focus").value(screen ? screen->getFocus() : -1);
+    json.key("softKeys").beginArray();
+    if (screen) {
+        labelOrNull(json, screen->getLeftCommand());
+        labelOrNull(json, screen->getRightCommand());
+    } else {
+        json.null().null();
+    }
+    json.endArray();
+}
+
+void writeMenu(JsonWriter& json, Screen* screen)
+{
+    auto* menu = dynamic_cast<MenuScreen*>(screen);
+    json.key("menu");
+    if (!menu) {
+        json.null();
+        return;
+    }
+    json.beginObject().key("entries").beginArray();
+    for (int32_t i = 0; i < menu->entryCount(); ++i)
+        json.value(utf8Of(menu->entryLabel(i)));
+    json.endArray().key("disabled").beginArray();
+    for (int32_t i = 0; i < menu->entryCount(); ++i)
+        json.value(menu->isEntryDisabled(i));
+    json.endArray();
+    json.key("header").value(utf8Of(menu->getHeader()));
+    json.key("subheader").value(utf8Of(menu->getSubheader()));
+    json.endObject();
+}
+
+void writeItems(JsonWriter& json, Screen* screen)
+{
+    json.key("items").beginArray();
+    // Menus show entries, not items; their rows are under "menu".
+    if (screen && !dynamic_cast<MenuScreen*>(screen)) {
+        for (int32_t i = 0; i < screen->itemCount(); ++i) {
+            SharedPointer<Item> item = screen->itemAt(i);
+            json.beginObject()
+                .key("kind")
+                .value(item->getKind())
+                .key("label")
+                .value(utf8Of(item->getLabel()))
+                .key("value")
+                .value(utf8Of(item->valueText()))
+                .endObject();
+        }
+    }
+    json.endArray();
+}
+
+void writePopup(JsonWriter& json)
+{
+    json.key("popup");
+    PopupMenu* popup = PopupMenu::current();
+    if (!popup) {
+        json.null();
+        return;
+    }
+    json.beginObject().key("items").beginArray();
+    for (int32_t i = 0; i < popup->itemCount(); ++i)
+        json.value(utf8Of(popup->labelAt(i)));
+    json.endArray().key("focus").value(popup->getFocus()).endObject();
+}
+
+} // namespace
+
+void PlayDump::write(Game& game, HeadlessWindow& window)
+{
+    GameController& controller = game.controller();
+    Screen* screen = controller.getCurrentScreen();
+    JsonWriter json;
+    json.beginObject();
+    json.key("time").value(currentTimeMillis());
+    json.key("screen").value(controller.getCurrentScreenId());
+    json.key("stack").beginArray();
+    for (int32_t i = 0; i < controller.stackSize(); ++i)
+        json.value(controller.stackIdAt(i));
+    json.endArray();
+    writeScreen(json, screen);
+    json.key("display")
+        .beginObject()
+        .key("width")
+        .value(displayWidth())
+        .key("height")
+        .value(displayHeight())
+        .key("class")
+        .value(screenClass())
+        .endObject();
+    json.key("overlay");
+    if (AlertItem* alert = shownAlert())
+        json.value(utf8Of(alert->getText()));
+    else
+        json.null();
+    writePopup(json);
+    writeMenu(json, screen);
+    writeItems(json, screen);
+
+    const Profile& profile = controller.getProfile();
+    json.key("profile")
+        .beginObject()
+        .key("name")
+        .value(utf8Of(profile.playerName))
+        .key("avatar")
+        .value(profile.avatar)
+        .key("bankroll")
+        .value(profile.bankroll)
+        .key("tourneyBankroll")
+        .value(profile.tourneyBankroll)
+        .endObject();
+    const Settings& settings = processSettings();
+    json.key("settings")
+        .beginObject()
+        .key("soundOn")
+        .value(settings.soundOn)
+        .key("musicOn")
+        .value(settings.musicOn)
+        .key("askSoundAtStart")
+        .value(settings.askSoundAtStart)
+        .key("volume")
+        .value(int(settings.volume))
+        .key("vibrationOn")
+        .value(settings.vibrationOn)
+        .endObject();
+    json.key("sounds").beginArray();
+    for (int32_t resourceId : game.takeStartedSounds())
+        json.value(resourceId);
+    json.endArray();
+    json.key("vibrations").value(window.vibrations());
+    json.key("saved")
+        .beginObject()
+        .key("game")
+        .value(controller.records().gameInProgress)
+        .key("tourney")
+        .value(controller.records().tourneyInProgress)
+        .endObject();
+    json.key("table").null();
+    json.endObject().print();
+}
