@@ -37,3 +37,12 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# The game's memory and CPU use at the main menu (and a table) in a real window under
+# Xvfb, beside the programs named in FOOTPRINT_ARGS (scripts/footprint --help), e.g.
+#   make footprint FOOTPRINT_ARGS="--seconds 60 'xmessage hello'"
+.PHONY: footprint
+footprint: bootstrap
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestrelmoore resource_pack
+	BUILD=$(BUILD) scripts/footprint $(FOOTPRINT_ARGS)

@@ -1,9 +1,13 @@
 // packgen ASSETS_DIR OUT_DIR
+// packgen --icons OUT_DIR
 // Writes OUT_DIR/Kestrelmoore_res.rc and the files it names (OUT_DIR/raw/<id>.png,
 // OUT_DIR/raw/<id>.wav): the texts from ASSETS_DIR/texts.txt, the artwork from
 // buildArtwork and the synthesised sound clips. The build then compiles the script
-// with windres and links it into the pack. Exit 0, or 1 with one line on stderr.
+// with windres and links it into the pack. With --icons it writes the desktop icons
+// instead (OUT_DIR/hicolor/NxN/apps/kestrelmoore.png, see IconWriter). Exit 0, or 1
+// with one line on stderr.
 #include "ArtworkSource.h"
+#include "IconWriter.h"
 #include "PalettePngWriter.h"
 #include "ResourceScript.h"
 #include "SoundSynth.h"
@@ -72,11 +76,14 @@ void run(const std::string& assetsDir, const std::string& outDir)
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: packgen ASSETS_DIR OUT_DIR\n");
+        std::fprintf(stderr, "usage: packgen ASSETS_DIR OUT_DIR | packgen --icons OUT_DIR\n");
         return 1;
     }
     try {
-        run(argv[1], argv[2]);
+        if (std::string(argv[1]) == "--icons")
+            IconWriter::writeTheme(argv[2]);
+        else
+            run(argv[1], argv[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "packgen: %s\n", error.what());
         return 1;
