@@ -78,12 +78,12 @@ int Game::run()
     return gameWindow.run();
 }
 
-std::string Game::findPack()
+std::string Game::findPack(const std::string& shareFromProgram)
 {
     std::string folder = programFolder();
     if (folder.empty())
         return std::string();
-    for (const std::string& candidate : { folder + "/" + PACK_FILE, folder + "/../share/kestrelmoore/" + PACK_FILE }) {
+    for (const std::string& candidate : { folder + "/" + PACK_FILE, folder + "/" + shareFromProgram + "/" + PACK_FILE }) {
         if (isFile(candidate))
             return candidate;
     }

@@ -38,9 +38,9 @@ public:
     // Resource ids of the sounds started since the last call.
     std::vector<int32_t> takeStartedSounds();
 
-    // The pack beside the program, else in the installed share folder
-    // (PREFIX/bin/../share/kestrelmoore); empty when neither exists.
-    static std::string findPack();
+    // The pack beside the program, else in the installed share folder, given
+    // relative to the program's folder; empty when neither exists.
+    static std::string findPack(const std::string& shareFromProgram = "../share/kestrelmoore");
 
     // The frame size remembered in the data directory; false when none is.
     static bool rememberedFrameSize(const std::string& dataDirectory, int32_t& width, int32_t& height);

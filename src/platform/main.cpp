@@ -24,6 +24,13 @@ namespace {
 
 constexpr const char* VERSION = "1.0.1";
 
+// Where the installed pack lies relative to the installed program.
+#ifdef KM_PACK_FROM_BIN
+constexpr const char* SHARE_FROM_PROGRAM = KM_PACK_FROM_BIN;
+#else
+constexpr const char* SHARE_FROM_PROGRAM = "../share/kestrelmoore";
+#endif
+
 // Exit statuses: a second start or a missing pack give -1 as the game always has.
 constexpr int EXIT_REFUSED = 255;
 constexpr int EXIT_USAGE = 2;
@@ -180,7 +187,7 @@ int main(int argc, char** argv)
 
     GameOptions& options = line.options;
     if (options.packPath.empty())
-        options.packPath = Game::findPack();
+        options.packPath = Game::findPack(SHARE_FROM_PROGRAM);
     else if (options.packPath.find('/') == std::string::npos)
         options.packPath = "./" + options.packPath; // a bare name means the working folder
     if (options.packPath.empty() || !openResourcePack(options.packPath.c_str())) {
