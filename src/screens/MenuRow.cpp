@@ -21,9 +21,15 @@ void drawMenuRow(Base2DGraphics& g, const ScreenLayout& layout, int32_t x, int32
         drawHighlightBar(g, x, y, w);
     } else {
         SharedPointer<Base2DImage> plate = display->getImage(style[5]);
-        if (plate.raw())
-            g.drawRegion(plate, x, y, TOP | LEFT, 0, 0, w < plate->getWidth() ? w : plate->getWidth(),
-                         h < plate->getHeight() ? h : plate->getHeight());
+        if (plate.raw()) {
+            const int32_t plateH = h < plate->getHeight() ? h : plate->getHeight();
+            // A row narrower than the plate keeps the plate's rounded right end.
+            const int32_t end = rows[5] < w ? rows[5] : w;
+            const int32_t body = w < plate->getWidth() ? w - end : plate->getWidth();
+            g.drawRegion(plate, x, y, TOP | LEFT, 0, 0, body, plateH);
+            if (w < plate->getWidth())
+                g.drawRegion(plate, x + body, y, TOP | LEFT, plate->getWidth() - end, 0, end, plateH);
+        }
     }
     const int32_t fontIndex = state == MenuRowState::Focused ? style[1] : state == MenuRowState::Disabled ? style[2]
                                                                                                            : style[0];
