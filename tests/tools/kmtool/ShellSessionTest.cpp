@@ -1,0 +1,79 @@
+// The game as a player meets it, through kmtool's scripted player: first start,
+// the sound question, menus, options and the profile, and what a second run finds.
+#include "PlaySession.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+bool exists(const std::string& path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// The splash screens and the loading screen take 16 s together at most.
+constexpr const char* TO_SOUND_QUESTION = "wait 16000\n";
+
+} // namespace
+
+TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
+{
+    TempFolder data;
+    PlayRun first = playScript(std::string(TO_SOUND_QUESTION) +
+            "dump\n"
+            "key F1\nwait 300\ndump\n"                          // Yes: sound on, the main menu
+            "key DOWN\nkey DOWN\nkey RETURN\nwait 300\n"        // Options
+            "key DOWN\nkey DOWN\nkey DOWN\nkey LEFT\n"          // volume 70 -> 60
+            "key DOWN\nkey RETURN\nwait 100\ndump\n"            // vibration off, not stored yet
+            "key ESCAPE\nwait 300\ndump\n"                      // Back stores the options
+            "quit\n",
+        "--data-dir " + data.path);
+    ASSERT_EQ(first.status, 0) << first.error;
+    ASSERT_EQ(first.dumps.size(), 4u);
+    EXPECT_EQ(field(first.dumps[0], "screen"), "23");
+    EXPECT_EQ(field(first.dumps[0], "softKeys"), "[\"Yes\",\"No\"]");
+    EXPECT_EQ(field(first.dumps[0], "display"), "{\"width\":240,\"height\":320,\"class\":3}");
+
+    EXPECT_EQ(field(first.dumps[1], "screen"), "5");
+    EXPECT_EQ(field(first.dumps[1], "menu.entries"), "[\"Play\",\"Profile\",\"Options\",\"Help\",\"About\"]");
+    EXPECT_EQ(field(first.dumps[1], "sounds"), "[5007]"); // the title tune starts with sound on
+    EXPECT_EQ(field(first.dumps[1], "profile"),
+        "{\"name\":\"Player\",\"avatar\":6,\"bankroll\":1000,\"tourneyBankroll\":1000}");
+
+    EXPECT_EQ(field(first.dumps[2], "screen"), "21");
+    EXPECT_EQ(field(first.dumps[2], "items"),
+        "[{\"kind\":4,\"label\":\"Sound\",\"value\":\"On\"},{\"kind\":4,\"label\":\"Music\",\"value\":\"On\"},"
+        "{\"kind\":4,\"label\":\"Ask about sound\",\"value\":\"On\"},{\"kind\":7,\"label\":\"Volume \",\"value\":\"60\"},"
+        "{\"kind\":4,\"label\":\"Vibration\",\"value\":\"Off\"}]");
+    EXPECT_EQ(field(first.dumps[2], "settings.volume"), "70");
+
+    EXPECT_EQ(field(first.dumps[3], "screen"), "5");
+    EXPECT_EQ(field(first.dumps[3], "settings"),
+        "{\"soundOn\":true,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
+    EXPECT_TRUE(exists(data.path + "/GAME_STORE_DATA.dat"));
+
+    // The next run reads them back, asks about sound again and takes No.
+    PlayRun second = playScript(std::string(TO_SOUND_QUESTION) + "key F2\nwait 300\ndump\nquit\n", "--data-dir " + data.path);
+    ASSERT_EQ(second.status, 0) << second.error;
+    ASSERT_EQ(second.dumps.size(), 1u);
+    EXPECT_EQ(field(second.dumps[0], "screen"), "5");
+    EXPECT_EQ(field(second.dumps[0], "settings"),
+        "{\"soundOn\":false,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
+    EXPECT_EQ(field(second.dumps[0], "sounds"), "[]");
+}
+
+TEST(ShellSessionTest, BadScriptsAndOptionsAreRefusedWithTheirLine)
+{
+    PlayRun unknown = playScript("wait 100\nfly away\n", "");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.error.find("line 2: unknown command 'fly'"), std::string::npos) << unknown.error;
+    PlayRun badKey = playScript("key NOPE\n", "");
+    EXPECT_EQ(badKey.status, 2);
+    EXPECT_NE(badKey.error.find("line 1:"), std::string::npos);
+    EXPECT_EQ(playScript("wait -5\n", "").status, 2);
+    EXPECT_EQ(playScript("dump\n", "--size 100x100").status, 2);
+    EXPECT_TRUE(unknown.dumps.empty() && badKey.dumps.empty());
+}
