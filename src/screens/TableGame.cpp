@@ -415,6 +415,10 @@ void TableGame::drive(int32_t)
 
     const int32_t before = table->state;
     if (table->step()) {
+        if (table->soundRequest) {
+            host.playSound(table->soundRequest); // 1: everybody is all-in
+            table->soundRequest = 0;
+        }
         takeSnapshot();
         if (tableView.awaitingAction && tableView.toAct == HUMAN_SEAT) {
             turnAlertArmed = true;

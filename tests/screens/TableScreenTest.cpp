@@ -183,4 +183,22 @@ TEST(TableScreenTest, StandingsAndHeadsUpFrames)
     }
 }
 
+TEST(TableScreenTest, TheStarSpeaksAfterAHand)
+{
+    // The first seed whose cash table at the top stake gets the star (20% a seat).
+    std::unique_ptr<Table> t;
+    for (int64_t seed = 1; seed < 100; ++seed) {
+        t.reset(new Table(240, 320, GameSetup::GAME_CASH, 5, seed));
+        if (t->screen->game().starSeat() != TableGame::NO_STAR)
+            break;
+    }
+    TableGame& game = t->screen->game();
+    const int star = game.starSeat();
+    ASSERT_NE(star, TableGame::NO_STAR);
+    EXPECT_EQ(narrow(game.seat(star).name), "Baron Vex");
+    EXPECT_EQ(game.seat(star).avatar, 7);
+    ASSERT_TRUE(t->until([&] { return game.seat(star).bubble.length() > 0; }, 100000));
+    t->fixture.shot(*t->screen, "remark");
+}
+
 } // namespace
