@@ -682,10 +682,12 @@ void GameController::commandAction(Command* command, Screen* screen)
             showScreen(SCREEN_NEW_GAME_QUESTION, /*push=*/true);
         return;
     case SCREEN_OPTIONS:
-        if (command != back.raw() || !screen)
+        if (command != back.raw())
             break;
-        if (static_cast<OptionsScreen*>(screen)->store(processSettings()))
-            playSound(STOP_SOUND);
+        if (OptionsScreen* options = dynamic_cast<OptionsScreen*>(screen)) {
+            if (options->store(processSettings()))
+                playSound(STOP_SOUND);
+        }
         applyVolume();
         saveSettings();
         break;
