@@ -643,6 +643,8 @@ TableGame::Modal TableGame::press()
     }
     if (table->handOver) {
         table->handOver = false;
+        // The view shows the result until it is taken again.
+        takeSnapshot();
         return MODAL_CLOSED;
     }
     return MODAL_NONE;
