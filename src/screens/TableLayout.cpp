@@ -78,9 +78,13 @@ TableLayout::Box TableLayout::actionButton(int32_t index, int32_t count) const
 {
     if (!extra(EXTRA_ACTION_MENU, 5) || count < 1)
         return {};
-    const int32_t w = value(EXTRA_ACTION_MENU, 2), h = value(EXTRA_ACTION_MENU, 3), gap = value(EXTRA_ACTION_MENU, 4);
-    // The row of buttons is laid out for three; fewer stay centred on the same row.
+    int32_t w = value(EXTRA_ACTION_MENU, 2);
+    const int32_t h = value(EXTRA_ACTION_MENU, 3), gap = value(EXTRA_ACTION_MENU, 4);
+    // The row of buttons is laid out for three; fewer stay centred on the same row,
+    // more (the tournament's INFO) share its width.
     const int32_t full = 3 * w + 2 * gap;
+    if (count > 3)
+        w = (full - (count - 1) * gap) / count;
     const int32_t used = count * w + (count - 1) * gap;
     const int32_t left = value(EXTRA_ACTION_MENU, 0) + (full - used) / 2;
     return {left + index * (w + gap), value(EXTRA_ACTION_MENU, 1), w, h};
