@@ -2,8 +2,8 @@
 
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/ByteArrayOutputStream.h"
+#include "core/runtime/DiagnosticSink.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -282,7 +282,7 @@ bool RecordStore::loadObject(const String& name, RecordClient& client, FileSyste
     if (!loaded) {
         char fileName[MAX_FILE_NAME + 1];
         if (fileNameOf(name, fileName))
-            std::printf("Record %.*s does not exist\n", int(name.length()), fileName);
+            DiagnosticSink::print("Record %.*s does not exist\n", int(name.length()), fileName);
     }
     return loaded;
 }
