@@ -74,7 +74,6 @@ def main():
     os.makedirs(os.path.join(HERE, 'malformed'), exist_ok=True)
     # Store files that no loader may accept.
     write(m + 'Store--count-cut-short.dat', b'\x01\x00\x00')
-    write(m + 'Store--huge-count.dat', struct.pack('<ii', 0x7FFFFFFF, 1))
     write(m + 'Store--negative-count.dat', struct.pack('<ii', -1, 1))
     write(m + 'Store--4gb-length.dat', struct.pack('<iiiI', 1, 1, 1, 0xFFFFFFFF))
     write(m + 'Store--length-past-end.dat', struct.pack('<iiii', 1, 1, 1, 100) + b'abc')
