@@ -217,12 +217,14 @@ TEST(TourneyRecordTest, PlayedFieldRoundTripsThroughTheStore)
     PokerTable restoredTable = scheduledTable();
     TournamentField restoredField;
     restoredField.createField(12);
-    GameRecordClient resumed(profile, setup);
+    GameSetup resumedSetup; // stake 0, 12 entrants
+    GameRecordClient resumed(profile, resumedSetup);
     resumed.table = &restoredTable;
     resumed.field = &restoredField;
     resumed.tourneyInProgress = true;
     ASSERT_TRUE(RecordStore::loadObject(TourneyRecord::STORE_NAME, resumed, &files));
-    EXPECT_EQ(resumed.tourneyStakeIndex, 3);
+    EXPECT_EQ(resumedSetup.stakeLevel, 3);
+    EXPECT_EQ(resumedSetup.tournamentSize, 4);
     EXPECT_EQ(restoredTable.handsPlayed, -56);
     EXPECT_EQ(restoredTable.level, 19);
     ASSERT_EQ(restoredField.entrants, 250);

@@ -113,6 +113,8 @@ def main():
     write(m + 'KMRB2Tourney--seat-holds-entrant-12.dat', store(1, [(1, tourney(seat_override=(5, 12)))]))
     write(m + 'KMRB2Tourney--entrants-not-of-field-index.dat', store(1, [(1, tourney(field_index=1))]))
     write(m + 'KMRB2Tourney--human-seat-6.dat', store(1, [(1, tourney(human_seat=6))]))
+    # Loading hands the stake to the game setup, which indexes the buy-ins with it.
+    write(m + 'KMRB2Tourney--stake-9.dat', store(1, [(1, tourney(stake=9))]))
     # Fuzzing found this one: a remaining count below the seated entrants made the
     # ranking write before the standings array.
     with open(os.path.join(HERE, 'fuzz-tourney-remaining-below-seated.bin'), 'rb') as f:
