@@ -84,7 +84,8 @@ bool FieldRecord::isValid() const
         const EntryRecord& entry = entries[i];
         if (entry.id != i || entry.chips < 0 || entry.place < 1 || entry.place > entrants)
             return false;
-        if (entry.table < -1 || entry.table >= tableCount || entry.avatar < 0 || entry.avatar > MAX_AVATAR)
+        // The table byte is checked with the seats: only a seated entrant's counts.
+        if (entry.avatar < 0 || entry.avatar > MAX_AVATAR)
             return false;
     }
     int32_t seatedCount = 0;
@@ -103,13 +104,7 @@ bool FieldRecord::isValid() const
     // Seats are emptied only as entrants are counted out, so everyone still in is
     // seated: ranking writes eliminated entrants to standings[remaining ..], which
     // a smaller count would run below the array.
-    if (seatedCount != remaining)
-        return false;
-    for (int32_t i = 0; i < entrants; ++i) {
-        if (!seated[i] && entries[i].table != -1)
-            return false;
-    }
-    return true;
+    return seatedCount == remaining;
 }
 
 FieldRecord FieldRecord::fromField(const TournamentField& field)
@@ -179,7 +174,7 @@ void FieldRecord::applyTo(TournamentField& field) const
         entry.startChips = saved.chips;
         entry.active = saved.chips > 0;
         entry.place = uint16_t(saved.place);
-        entry.table = int8_t(saved.table);
+        entry.table = -1; // until its seat below says otherwise
         entry.id = uint16_t(saved.id);
         entry.avatar = int8_t(saved.avatar);
     }
@@ -187,6 +182,8 @@ void FieldRecord::applyTo(TournamentField& field) const
         for (int32_t seat = 0; seat < SEATS_PER_TABLE; ++seat) {
             int32_t who = tables[t].seats[seat];
             field.tables[size_t(t)].seats[seat] = who < 0 ? TournamentField::EMPTY_SEAT : uint16_t(who);
+            if (who >= 0)
+                field.entries[size_t(who)]->table = int8_t(t);
         }
         field.tables[size_t(t)].button = int8_t(tables[t].button);
     }

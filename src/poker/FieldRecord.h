@@ -45,14 +45,16 @@ public:
     // when the seats per table, table count or entrant count could not be held (the
     // rest of the record could not even be located then).
     bool readField(DataInputStream& in, int32_t entrantCount);
-    // True when every entrant number, place, table, seat and count is in range for
-    // a field of this many entrants, each entrant has one standings slot, sits at
-    // most once and at the table its entry names, and remaining counts the seated.
+    // True when every entrant number, place, seat and count is in range for a field
+    // of this many entrants, each entrant has one standings slot, sits at most once
+    // and at the table its entry names, and remaining counts the seated. An entrant
+    // who is not seated is at no table, whatever its table byte says.
     bool isValid() const;
     // isValid, and the field was created for the same number of entrants and tables.
     bool isValidFor(const TournamentField& field) const;
-    // Sets the field from the record: each entry's startChips = chips and active =
-    // (chips > 0); everything else as recorded.
+    // Sets the field from the record: each entry's startChips = chips, active =
+    // (chips > 0) and table = the table it is seated at, -1 when none; everything
+    // else as recorded.
     void applyTo(TournamentField& field) const;
 
     int32_t entrants = 0;

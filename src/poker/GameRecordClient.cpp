@@ -23,8 +23,12 @@ bool GameRecordClient::saveRecord(const String& storeName, DataOutputStream& out
         gameInProgress = true;
         return true;
     }
-    if (storeName.equals(TourneyRecord::STORE_NAME))
-        return table && field && TourneyRecord::writeTourney(out, setup.stakeLevel, *table, *field);
+    if (storeName.equals(TourneyRecord::STORE_NAME)) {
+        if (!table || !field || !TourneyRecord::writeTourney(out, setup.stakeLevel, *table, *field))
+            return false;
+        tourneyInProgress = true;
+        return true;
+    }
     return false;
 }
 
@@ -59,7 +63,8 @@ bool GameRecordClient::loadRecord(const String& storeName, DataInputStream& in)
             *field = rebuilt;
         }
         record->applyTo(*table, *field);
-        tourneyStakeIndex = record->stakeIndex;
+        setup.stakeLevel = record->stakeIndex;
+        setup.tournamentSize = record->fieldIndex;
         return true;
     }
     return false;

@@ -15,8 +15,12 @@ HandSimulator::HandSimulator(int stake, int seats)
 void HandSimulator::refill()
 {
     for (int seat = 0; seat < seatCount; ++seat) {
-        if (table.player(seat).seated)
+        const Player& player = table.player(seat);
+        bool cashesOut = player.seated && player.chips > CASH_OUT_BUY_INS * buyIn;
+        if (player.seated && !cashesOut)
             continue;
+        if (cashesOut)
+            cashouts += player.chips;
         table.sit(seat, "Computer", Player::COMPUTER, buyIn);
         buyins += buyIn;
     }

@@ -36,8 +36,8 @@ uint32_t bitOfValue(int value)
 // that the player does not pair, plus 1 per pair so far whose rank is on the board.
 struct PairList {
     int count = 0;
-    int values[8];
-    int positions[8];
+    int values[8] = {};
+    int positions[8] = {};
 
     PairList(uint32_t paired, uint32_t boardRanks)
     {
@@ -217,263 +217,373 @@ int Opponent::preflop(Player& player, int pos, int stackBB)
     return code;
 }
 
-int Opponent::postflop(Player& player, int b)
-{
-    PokerTable& table = *player.table;
-    RandomSource& random = RandomSource::shared();
-    const HandAnalysis& B = player.boardAnalysis;
-    const HandAnalysis& H = player.analysis;
-    int street = std::min(std::max(b, 3), 5) - 3;
+namespace {
 
-    int32_t boardFlags = B.words[HandAnalysis::MADE];
-    int32_t myFlags = H.words[HandAnalysis::MADE];
+// What the postflop scoring reads off the two analyses (board alone, board and
+// hole cards), with the street's base values looked up.
+struct PostflopReading {
+    int board = 0;  // board cards, 3..5
+    int street = 0; // 0 flop, 1 turn, 2 river
+    int32_t boardFlags = 0;
+    int32_t myFlags = 0;
     int mySuitMax = 1;
-    int mySuit = -1;
     int boardSuitMax = 1;
+    // Higher cards of my longest suit that nobody has seen.
+    int unseen = 0;
+    uint32_t boardRanks = 0;
+    uint32_t holeOffBoard = 0; // my hole ranks that are not on the board
+    bool boardPaired = false;
+    bool boardTrips = false;
+    int tripsValue = 0;     // my three-of-a-kind rank value
+    int pairValue = 0;      // my highest pair's rank value
+    int boardPairValue = 0; // the board's highest pair rank value
+    PairList pairs { 0, 0 };
+    // Street values.
+    int base = 0;
+    int suitDanger = 0;
+    int straightDanger = 0;
+    int flushDraw = 0;
+    int myDraws = 0;
+    uint32_t straightWindows = 0; // word 11 of my analysis
+};
+
+// Counts from the ace down in my longest suit, stopping at the first card I hold
+// that is not on the board.
+int unseenAbove(const HandAnalysis& mine, const HandAnalysis& board, int suitWord)
+{
+    uint32_t held = uint32_t(mine.mask(suitWord));
+    uint32_t onBoard = uint32_t(board.mask(suitWord));
+    int unseen = 0;
+    for (int bit = 13; bit >= 0; --bit) {
+        uint32_t v = uint32_t(1) << bit;
+        if ((held & v) && !(onBoard & v))
+            break;
+        if (!(onBoard & v))
+            ++unseen;
+    }
+    return unseen;
+}
+
+// Base potential, the board's suit and straight danger, and my draws by street.
+void lookUpStreetValues(PostflopReading& r, const HandAnalysis& board, const HandAnalysis& mine)
+{
+    int fourB = board.fourCount(), threeB = board.threeCount();
+    int fourH = mine.fourCount(), threeH = mine.threeCount();
+    if (r.street == 0) {
+        r.base = 60;
+        r.suitDanger = r.boardSuitMax <= 1 ? 20 : (r.boardSuitMax == 2 ? 40 : 80);
+        r.straightDanger = (2 * fourB + threeB) * 10;
+        if (r.mySuitMax == 3 && r.boardSuitMax < 3)
+            r.flushDraw = 20;
+        else if (r.mySuitMax == 4 && r.boardSuitMax < 4)
+            r.flushDraw = 60;
+        r.myDraws = (2 * fourH + threeH) * 10;
+    } else if (r.street == 1) {
+        r.base = 40;
+        if (r.boardSuitMax == 2)
+            r.suitDanger = 20;
+        else if (r.boardSuitMax == 3)
+            r.suitDanger = 80;
+        else if (r.boardSuitMax >= 4)
+            r.suitDanger = 120;
+        r.straightDanger = (3 * fourB + threeB) * 5;
+        r.flushDraw = r.mySuitMax == 4 ? 40 : 0;
+        r.myDraws = (3 * fourH + threeH) * 5;
+    } else {
+        r.base = 20;
+        if (r.boardSuitMax == 3)
+            r.suitDanger = 80;
+        else if (r.boardSuitMax == 4)
+            r.suitDanger = 120;
+        else if (r.boardSuitMax == 5)
+            r.suitDanger = 250;
+        r.straightDanger = (3 * fourB + threeB) * 5;
+    }
+}
+
+PostflopReading readPostflop(const Player& player, int board)
+{
+    const HandAnalysis& onBoard = player.boardAnalysis;
+    const HandAnalysis& mine = player.analysis;
+    PostflopReading r;
+    r.board = board;
+    r.street = std::min(std::max(board, 3), 5) - 3;
+    r.boardFlags = onBoard.words[HandAnalysis::MADE];
+    r.myFlags = mine.words[HandAnalysis::MADE];
+    int mySuit = -1;
     for (int suit = 0; suit < 4; ++suit) {
-        int n = H.count(HandAnalysis::SUIT + suit);
-        if (n >= mySuitMax && n >= 2) {
-            mySuitMax = n;
+        int n = mine.count(HandAnalysis::SUIT + suit);
+        if (n >= r.mySuitMax && n >= 2) {
+            r.mySuitMax = n;
             mySuit = suit;
         }
-        boardSuitMax = std::max(boardSuitMax, B.count(HandAnalysis::SUIT + suit));
+        r.boardSuitMax = std::max(r.boardSuitMax, onBoard.count(HandAnalysis::SUIT + suit));
     }
     int suitWord = mySuit >= 0 ? HandAnalysis::SUIT + mySuit : HandAnalysis::ONCE;
-    int fourB = B.fourCount(), threeB = B.threeCount();
-    int fourH = H.fourCount(), threeH = H.threeCount();
-
-    // Higher cards of my best suit that nobody has seen.
-    int unseen = 0;
-    {
-        uint32_t mine = uint32_t(H.mask(suitWord));
-        uint32_t onBoard = uint32_t(B.mask(suitWord));
-        for (int bit = 13; bit >= 0; --bit) {
-            uint32_t v = uint32_t(1) << bit;
-            if ((mine & v) && !(onBoard & v))
-                break;
-            if (!(onBoard & v))
-                ++unseen;
-        }
-    }
-
-    uint32_t boardRanks = uint32_t(B.mask(HandAnalysis::ONCE));
-    PairList pairs(uint32_t(H.mask(HandAnalysis::TWICE)), boardRanks);
-
-    int base, suitDanger, straightDanger, flushDraw, myDraws;
-    if (street == 0) {
-        base = 60;
-        suitDanger = boardSuitMax <= 1 ? 20 : (boardSuitMax == 2 ? 40 : 80);
-        straightDanger = (2 * fourB + threeB) * 10;
-        flushDraw = mySuitMax == 3 && boardSuitMax < 3 ? 20 : (mySuitMax == 4 && boardSuitMax < 4 ? 60 : 0);
-        myDraws = (2 * fourH + threeH) * 10;
-    } else if (street == 1) {
-        base = 40;
-        suitDanger = boardSuitMax <= 1 ? 0 : (boardSuitMax == 2 ? 20 : (boardSuitMax == 3 ? 80 : 120));
-        straightDanger = (3 * fourB + threeB) * 5;
-        flushDraw = mySuitMax == 4 ? 40 : 0;
-        myDraws = (3 * fourH + threeH) * 5;
-    } else {
-        base = 20;
-        suitDanger = boardSuitMax == 3 ? 80 : (boardSuitMax == 4 ? 120 : (boardSuitMax == 5 ? 250 : 0));
-        straightDanger = (3 * fourB + threeB) * 5;
-        flushDraw = 0;
-        myDraws = 0;
-    }
-
-    // Hole ranks not on the board, as a mask.
-    uint32_t holeOff = 0;
+    r.unseen = unseenAbove(mine, onBoard, suitWord);
+    r.boardRanks = uint32_t(onBoard.mask(HandAnalysis::ONCE));
+    r.pairs = PairList(uint32_t(mine.mask(HandAnalysis::TWICE)), r.boardRanks);
+    lookUpStreetValues(r, onBoard, mine);
     for (int i = 0; i < 2; ++i) {
         int card = player.hole.get(i);
         if (card >= 0)
-            holeOff |= uint32_t(1) << (Card::rank(card) + 1);
+            r.holeOffBoard |= uint32_t(1) << (Card::rank(card) + 1);
     }
-    holeOff &= ~boardRanks;
-    bool paired = boardFlags & HandAnalysis::MADE_PAIR;
-    bool trips = boardFlags & HandAnalysis::MADE_TRIPS;
+    r.holeOffBoard &= ~r.boardRanks;
+    r.boardPaired = r.boardFlags & HandAnalysis::MADE_PAIR;
+    r.boardTrips = r.boardFlags & HandAnalysis::MADE_TRIPS;
+    r.tripsValue = mine.highest(HandAnalysis::THRICE);
+    r.pairValue = mine.highest(HandAnalysis::TWICE);
+    r.boardPairValue = onBoard.highest(HandAnalysis::TWICE);
+    r.straightWindows = uint32_t(mine.words[HandAnalysis::WINDOWS]);
+    return r;
+}
 
-    int S = 0, P = base, D = 0;
-    if (myFlags == 0) {
-        int hi = highestValue(holeOff);
-        if (boardSuitMax >= 4)
-            S = hi >= 13 ? 0 : -1;
-        else
-            S = (hi >= 13 ? 2 : 1) - (boardSuitMax == 3 ? 1 : 0);
-        P = myDraws + flushDraw + base;
-        D = straightDanger + suitDanger;
-    }
+using Scores = Opponent::PostflopScores;
 
-    bool fullHouse = myFlags & HandAnalysis::MADE_FULL_HOUSE;
-    bool setOrTrips = (myFlags & HandAnalysis::MADE_TRIPS) && !(myFlags & (HandAnalysis::MADE_STRAIGHT | HandAnalysis::MADE_FLUSH));
-    if (myFlags & HandAnalysis::MADE_STRAIGHT_FLUSH) {
-        P += 450;
-        S = 18;
-        D = 0;
-    } else if (myFlags & HandAnalysis::MADE_QUADS) {
-        P += 400;
-        S = 18;
-        D = 0;
-    } else if (fullHouse || setOrTrips) {
-        int tripsValue = H.highest(HandAnalysis::THRICE);
-        P += fullHouse ? 180 : 0;
-        if (trips) {
-            if (fullHouse) {
-                int q = pairs.highestOther(tripsValue);
-                if (q >= 0)
-                    S = 18 - q;
-            } else {
-                S = 4;
-            }
-        } else if (paired) {
-            int d = tripsValue - B.highest(HandAnalysis::TWICE);
-            if (d < 0) {
-                if (fullHouse) {
-                    P -= 50;
-                    S = 12;
-                } else {
-                    P += 50;
-                    S = 6;
-                }
-            } else if (d == 0) {
-                if (fullHouse) {
-                    P += base;
-                    int q = pairs.highestOther(tripsValue);
-                    S = q == 1 ? 18 : ((q == 3 || q == 5) ? 12 : 10);
-                } else {
-                    P += 100;
-                    S = highestValue(holeOff ^ bitOfValue(tripsValue)) > 12 ? 8 : 6;
-                }
-            } else {
-                P += 50;
-                S = 18;
-            }
-        } else {
-            int q = pairs.positionOf(tripsValue);
-            if (q == 1) {
-                S = 12;
-                P += 150;
-            } else if (q == 3 || q == 5 || q == 7 || q == 9) {
-                S = 8;
-                P += 50;
-            }
-        }
-        if (fullHouse) {
-            S += suitDanger > 80 ? 1 : 0;
-            P += straightDanger + suitDanger;
-            S += straightDanger > 30 ? 1 : 0;
-        } else {
-            S -= suitDanger > 80 ? 1 : 0;
-            S -= straightDanger > 30 ? 1 : 0;
-            D += straightDanger + suitDanger;
-        }
-    } else if (myFlags & HandAnalysis::MADE_FLUSH) {
-        P += (unseen <= 8 ? FLUSH_TABLE[unseen] : 0) + straightDanger - (paired ? 40 : 0);
-        D += paired ? 80 : 40;
-        S = unseen == 0 ? 12 : (unseen == 1 ? 10 : (unseen <= 5 ? 8 : 6));
-        S += paired ? 1 : -1;
-        S -= trips ? 1 : 0;
-        if (unseen != 0)
-            S += boardSuitMax == 3 ? 1 : (boardSuitMax == 4 ? -1 : (boardSuitMax == 5 ? -2 : 0));
-    } else if (myFlags & HandAnalysis::MADE_STRAIGHT) {
-        // Windows above my highest straight that still hold a draw.
-        uint32_t map = uint32_t(H.words[HandAnalysis::WINDOWS]);
-        int w = 0;
-        for (int k = 9; k >= 0; --k) {
-            uint32_t field = (map >> (3 * k)) & 7;
-            if (field == 4)
-                break;
-            if (field)
-                ++w;
-        }
-        int s;
-        if (w == 0) {
-            P += 100;
-            s = 12;
-        } else if (w <= 2) {
-            P += 70;
-            s = 10;
-        } else {
-            P += 40;
-            s = 8;
-        }
-        s += paired ? 1 : -1;
-        s += suitAdjust(boardSuitMax);
-        S = s - (trips ? 2 : 0);
-        D += (paired ? 80 : 40) + suitDanger;
-    } else if (myFlags & HandAnalysis::MADE_TWO_PAIR) {
-        int p0 = pairs.count > 0 ? pairs.positions[0] : 0;
-        int p1 = pairs.count > 1 ? pairs.positions[1] : 0;
-        if (paired) {
-            S += (2 * (10 - p1)) / 5 + (10 - p0) / 2;
-            P += TWO_PAIR_BONUS[street];
-        } else {
-            S += (10 - p1) / 4 + (10 - p0) / 2 + 2;
-        }
-        S += suitAdjust(boardSuitMax);
-        D += straightDanger + suitDanger;
-        P += TWO_PAIR_BONUS[street] + myDraws + flushDraw;
-    } else if (myFlags & HandAnalysis::MADE_PAIR) {
-        int pairValue = H.highest(HandAnalysis::TWICE);
-        if (paired) {
-            int k = std::max(highestValue(holeOff), B.highest(HandAnalysis::TWICE));
-            S = k >= 13 ? 2 : 1;
-        } else {
-            if (b < 5)
-                D += ((14 - pairValue) / 2) * (b - 2) * 5;
-            uint32_t kMask = holeOff | ((boardRanks & bitOfValue(pairValue)) ? bitOfValue(pairValue) : 0);
-            int k = highestValue(kMask);
-            int position = pairs.positionOf(pairValue);
-            if (position == 0)
-                S = 8;
-            else if (position == 1)
-                S = k >= 12 ? 6 : (k < 6 ? 4 : 5);
-            else if (position >= 2 && position <= 3)
-                S = 4;
-            else if (position >= 4 && position <= 10)
-                S = 2;
-        }
-        S += suitAdjust(boardSuitMax);
-        D += straightDanger + suitDanger;
-        P += ONE_PAIR_BONUS[street] + myDraws + flushDraw;
-    }
-
-    // The decision.
-    if (b >= 5)
-        P = D = 0;
-    if (player.isComputer())
-        S = std::max(0, S + random.nextInt(2) - 4);
+// No pair, straight or flush: an ace or king kicker is worth a little, a suited board less.
+void scoreNothing(const PostflopReading& r, Scores& s)
+{
+    int high = highestValue(r.holeOffBoard);
+    if (r.boardSuitMax >= 4)
+        s.strength = high >= 13 ? 0 : -1;
     else
-        S = std::max(0, S);
+        s.strength = (high >= 13 ? 2 : 1) - (r.boardSuitMax == 3 ? 1 : 0);
+    s.potential = r.myDraws + r.flushDraw + r.base;
+    s.danger = r.straightDanger + r.suitDanger;
+}
+
+// Straight flush and four of a kind: nothing on the board is a danger.
+void scoreLock(Scores& s, int potentialBonus)
+{
+    s.potential += potentialBonus;
+    s.strength = 18;
+    s.danger = 0;
+}
+
+// Three of a kind on a paired board: compared with the board's highest pair.
+void scoreTripsOnPairedBoard(const PostflopReading& r, bool fullHouse, Scores& s)
+{
+    int d = r.tripsValue - r.boardPairValue;
+    if (d < 0) {
+        s.potential += fullHouse ? -50 : 50;
+        s.strength = fullHouse ? 12 : 6;
+    } else if (d == 0) {
+        if (fullHouse) {
+            s.potential += r.base;
+            int q = r.pairs.highestOther(r.tripsValue);
+            s.strength = q == 1 ? 18 : ((q == 3 || q == 5) ? 12 : 10);
+        } else {
+            s.potential += 100;
+            s.strength = highestValue(r.holeOffBoard ^ bitOfValue(r.tripsValue)) > 12 ? 8 : 6;
+        }
+    } else {
+        s.potential += 50;
+        s.strength = 18;
+    }
+}
+
+void scoreTripsOrFullHouse(const PostflopReading& r, Scores& s)
+{
+    bool fullHouse = r.myFlags & HandAnalysis::MADE_FULL_HOUSE;
+    s.potential += fullHouse ? 180 : 0;
+    if (r.boardTrips) {
+        if (fullHouse) {
+            int q = r.pairs.highestOther(r.tripsValue);
+            if (q >= 0)
+                s.strength = 18 - q;
+        } else {
+            s.strength = 4;
+        }
+    } else if (r.boardPaired) {
+        scoreTripsOnPairedBoard(r, fullHouse, s);
+    } else {
+        // A set: its position among my pairs.
+        int q = r.pairs.positionOf(r.tripsValue);
+        if (q == 1) {
+            s.strength = 12;
+            s.potential += 150;
+        } else if (q == 3 || q == 5 || q == 7 || q == 9) {
+            s.strength = 8;
+            s.potential += 50;
+        }
+    }
+    if (fullHouse) {
+        s.strength += r.suitDanger > 80 ? 1 : 0;
+        s.potential += r.straightDanger + r.suitDanger;
+        s.strength += r.straightDanger > 30 ? 1 : 0;
+    } else {
+        s.strength -= r.suitDanger > 80 ? 1 : 0;
+        s.strength -= r.straightDanger > 30 ? 1 : 0;
+        s.danger += r.straightDanger + r.suitDanger;
+    }
+}
+
+void scoreFlush(const PostflopReading& r, Scores& s)
+{
+    s.potential += (r.unseen <= 8 ? FLUSH_TABLE[r.unseen] : 0) + r.straightDanger - (r.boardPaired ? 40 : 0);
+    s.danger += r.boardPaired ? 80 : 40;
+    s.strength = r.unseen == 0 ? 12 : (r.unseen == 1 ? 10 : (r.unseen <= 5 ? 8 : 6));
+    s.strength += r.boardPaired ? 1 : -1;
+    s.strength -= r.boardTrips ? 1 : 0;
+    if (r.unseen != 0)
+        s.strength += r.boardSuitMax == 3 ? 1 : (r.boardSuitMax == 4 ? -1 : (r.boardSuitMax == 5 ? -2 : 0));
+}
+
+void scoreStraight(const PostflopReading& r, Scores& s)
+{
+    // Windows above my highest straight that still hold a draw.
+    int windows = 0;
+    for (int k = 9; k >= 0; --k) {
+        uint32_t field = (r.straightWindows >> (3 * k)) & 7;
+        if (field == 4)
+            break;
+        if (field)
+            ++windows;
+    }
+    int strength;
+    if (windows == 0) {
+        s.potential += 100;
+        strength = 12;
+    } else if (windows <= 2) {
+        s.potential += 70;
+        strength = 10;
+    } else {
+        s.potential += 40;
+        strength = 8;
+    }
+    strength += r.boardPaired ? 1 : -1;
+    strength += suitAdjust(r.boardSuitMax);
+    s.strength = strength - (r.boardTrips ? 2 : 0);
+    s.danger += (r.boardPaired ? 80 : 40) + r.suitDanger;
+}
+
+void scoreTwoPair(const PostflopReading& r, Scores& s)
+{
+    int p0 = r.pairs.count > 0 ? r.pairs.positions[0] : 0;
+    int p1 = r.pairs.count > 1 ? r.pairs.positions[1] : 0;
+    if (r.boardPaired) {
+        s.strength += (2 * (10 - p1)) / 5 + (10 - p0) / 2;
+        s.potential += TWO_PAIR_BONUS[r.street];
+    } else {
+        s.strength += (10 - p1) / 4 + (10 - p0) / 2 + 2;
+    }
+    s.strength += suitAdjust(r.boardSuitMax);
+    s.danger += r.straightDanger + r.suitDanger;
+    s.potential += TWO_PAIR_BONUS[r.street] + r.myDraws + r.flushDraw;
+}
+
+void scoreOnePair(const PostflopReading& r, Scores& s)
+{
+    if (r.boardPaired) {
+        int kicker = std::max(highestValue(r.holeOffBoard), r.boardPairValue);
+        s.strength = kicker >= 13 ? 2 : 1;
+    } else {
+        // Low pairs are in more danger while cards are still to come.
+        if (r.board < 5)
+            s.danger += ((14 - r.pairValue) / 2) * (r.board - 2) * 5;
+        uint32_t pairBit = bitOfValue(r.pairValue);
+        int kicker = highestValue(r.holeOffBoard | ((r.boardRanks & pairBit) ? pairBit : 0));
+        int position = r.pairs.positionOf(r.pairValue);
+        if (position == 0)
+            s.strength = 8;
+        else if (position == 1)
+            s.strength = kicker >= 12 ? 6 : (kicker < 6 ? 4 : 5);
+        else if (position >= 2 && position <= 3)
+            s.strength = 4;
+        else if (position >= 4 && position <= 10)
+            s.strength = 2;
+    }
+    s.strength += suitAdjust(r.boardSuitMax);
+    s.danger += r.straightDanger + r.suitDanger;
+    s.potential += ONE_PAIR_BONUS[r.street] + r.myDraws + r.flushDraw;
+}
+
+} // namespace
+
+Opponent::PostflopScores Opponent::scorePostflop(const Player& player, int board)
+{
+    PostflopReading r = readPostflop(player, board);
+    Scores s { 0, r.base, 0 };
+    if (r.myFlags == 0)
+        scoreNothing(r, s);
+    bool fullHouse = r.myFlags & HandAnalysis::MADE_FULL_HOUSE;
+    bool setOrTrips = (r.myFlags & HandAnalysis::MADE_TRIPS)
+                      && !(r.myFlags & (HandAnalysis::MADE_STRAIGHT | HandAnalysis::MADE_FLUSH));
+    if (r.myFlags & HandAnalysis::MADE_STRAIGHT_FLUSH)
+        scoreLock(s, 450);
+    else if (r.myFlags & HandAnalysis::MADE_QUADS)
+        scoreLock(s, 400);
+    else if (fullHouse || setOrTrips)
+        scoreTripsOrFullHouse(r, s);
+    else if (r.myFlags & HandAnalysis::MADE_FLUSH)
+        scoreFlush(r, s);
+    else if (r.myFlags & HandAnalysis::MADE_STRAIGHT)
+        scoreStraight(r, s);
+    else if (r.myFlags & HandAnalysis::MADE_TWO_PAIR)
+        scoreTwoPair(r, s);
+    else if (r.myFlags & HandAnalysis::MADE_PAIR)
+        scoreOnePair(r, s);
+    return s;
+}
+
+int Opponent::decidePostflop(Player& player, int board, PostflopScores scores)
+{
+    PokerTable& table = *player.table;
+    RandomSource& random = RandomSource::shared();
+    int street = std::min(std::max(board, 3), 5) - 3;
+    int strength = scores.strength;
+    int potential = scores.potential;
+    int danger = scores.danger;
+    // On the river nothing is left to draw to, nor to fear.
+    if (board >= 5)
+        potential = danger = 0;
+    if (player.isComputer())
+        strength = std::max(0, strength + random.nextInt(2) - 4);
+    else
+        strength = std::max(0, strength);
+    // Fewer opponents make every hand stronger.
     int seated = table.countSeated();
     int inHand = table.countInHand();
     if (seated == 2)
-        S += 2;
+        strength += 2;
     else if (seated < 5)
-        S += 1;
-    S += (6 - inHand) / 2;
+        strength += 1;
+    strength += (6 - inHand) / 2;
     int r = random.nextInt(50);
     int last = inHand == table.stepsFromDealer(player.seat, /*withChips=*/false) + 1 ? 1 : 0;
+
     if (table.lastRaiser == -1) {
-        int L = S + last;
-        if (L > 10)
-            return P <= THRESHOLD_A[street] + D && D <= THRESHOLD_B[street] + P ? SMALL_RAISE : LARGE_RAISE_SHORT;
-        if (L >= 7)
+        // Nobody has bet this round.
+        int lead = strength + last;
+        if (lead > 10) {
+            bool quiet = potential <= THRESHOLD_A[street] + danger && danger <= THRESHOLD_B[street] + potential;
+            return quiet ? SMALL_RAISE : LARGE_RAISE_SHORT;
+        }
+        if (lead >= 7)
             return SMALL_RAISE;
-        return P > THRESHOLD_C[street] + D || D > THRESHOLD_B[street] + P ? SMALL_RAISE : CHECK_OR_FOLD;
+        bool semiBluff = potential > THRESHOLD_C[street] + danger || danger > THRESHOLD_B[street] + potential;
+        return semiBluff ? SMALL_RAISE : CHECK_OR_FOLD;
     }
     if (table.closingActions >= 1 && player.lastAction == ACTION_CALL)
-        S -= table.closingActions;
+        strength -= table.closingActions;
     int odds = potOdds(table, player);
     if (odds >= r - 40) {
         int raiseLine = odds < r ? 12 : 18;
-        if (S >= raiseLine)
+        if (strength >= raiseLine)
             return SMALL_RAISE;
-        return S < 6 ? FOLD_OR_CHECK : LARGE_RAISE;
+        return strength < 6 ? FOLD_OR_CHECK : LARGE_RAISE;
     }
-    if (S >= 10 || (P > D && S >= 6))
+    if (strength >= 10 || (potential > danger && strength >= 6))
         return SMALL_RAISE;
-    if (S < 6)
-        return S < 4 || P <= D || b >= 5 ? FOLD_OR_CHECK : LARGE_RAISE;
+    if (strength < 6)
+        return strength < 4 || potential <= danger || board >= 5 ? FOLD_OR_CHECK : LARGE_RAISE;
     return LARGE_RAISE;
+}
+
+int Opponent::postflop(Player& player, int board)
+{
+    return decidePostflop(player, board, scorePostflop(player, board));
 }
 
 int Opponent::decideBet(Player& player)

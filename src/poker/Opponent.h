@@ -24,7 +24,19 @@ public:
     // Owed x 100 / (the player's pots plus every round bet), 0 when nothing is in.
     static int potOdds(PokerTable& table, Player& player);
 
+    // The three postflop scores: strength of the made hand (18 = the nuts), drawing
+    // potential and the danger the board shows, before the random nudge and the
+    // table's size are taken in.
+    struct PostflopScores {
+        int strength;
+        int potential;
+        int danger;
+    };
+
     static int preflop(Player& player, int pos, int stackBB);
     // board = the number of board cards (3, 4 or 5); uses the player's two analyses.
     static int postflop(Player& player, int board);
+    static PostflopScores scorePostflop(const Player& player, int board);
+    // The decision code from the scores, the table and two random draws.
+    static int decidePostflop(Player& player, int board, PostflopScores scores);
 };

@@ -130,16 +130,19 @@ int TournamentField::countAt(int tableIndex) const
 
 void TournamentField::advance()
 {
-    for (auto& e : entries) {
-        if (e->active)
-            e->startChips = e->chips;
-    }
     for (int t = 0; t < tableCount; ++t) {
         if ((t != humanTable || simulateAll) && countAt(t) >= 2)
             simulateHand(t);
     }
     rankField();
     balanceTables();
+    // The chips each entrant starts the next round with. Taken here rather than on
+    // entry: by then the human's table has copied its hand's results in, and the
+    // entrants busted there must rank by the chips they had when that hand began.
+    for (auto& e : entries) {
+        if (e->active)
+            e->startChips = e->chips;
+    }
 }
 
 void TournamentField::simulateHand(int tableIndex)

@@ -34,7 +34,11 @@ public:
 
     void createField(int entrants, int seatsPerTable = 6);
     void setEntry(int i, const String& name, int32_t chips, int avatar);
+    // After a hand at the human's table, for each of its seats; the entrant's
+    // startChips keep the chips it began the hand with.
     void setChipsAtHumanSeat(int seat, int32_t chips);
+    // Simulates the other tables, ranks, balances, then sets every active entrant's
+    // startChips for the next round.
     void advance();
 
     void simulateHand(int tableIndex);

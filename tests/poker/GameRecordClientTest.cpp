@@ -98,7 +98,7 @@ TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
     client.tourneyInProgress = true;
     dir.write("KMRB2Tourney_DATA.dat", readFile(sampleDir() + "/KMRB2Tourney_DATA.dat"));
     ASSERT_TRUE(RecordStore::loadObject("KMRB2Tourney", client, &files));
-    EXPECT_EQ(client.tourneyStakeIndex, 2);
+    EXPECT_EQ(setup.stakeLevel, 2);
     EXPECT_TRUE(field.entries[11]->name.equals(String("E11")));
 
     std::vector<std::string> samples = malformedSamples("KMRB2Tourney--");
@@ -108,9 +108,41 @@ TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
         target.createField(18);
         target.remaining = 9;
         client.field = &target;
+        setup.stakeLevel = 5;
         dir.write("KMRB2Tourney_DATA.dat", readFile(sampleDir() + "/malformed/" + name));
         EXPECT_FALSE(RecordStore::loadObject("KMRB2Tourney", client, &files)) << name;
         EXPECT_EQ(target.entrants, 18) << name;
         EXPECT_EQ(target.remaining, 9) << name;
+        EXPECT_EQ(setup.stakeLevel, 5) << name;
     }
+}
+
+TEST_F(GameRecordClientTest, ResumedTourneyKeepsItsStakeThroughTheNextSave)
+{
+    PokerTable table;
+    table.resetGame();
+    table.setBlindSchedule();
+    TournamentField field;
+    field.createField(12);
+    client.table = &table;
+    client.field = &field;
+    client.tourneyInProgress = true;
+    setup.stakeLevel = 0; // the setup of another game
+    std::vector<uint8_t> sample = readFile(sampleDir() + "/KMRB2Tourney_DATA.dat");
+    dir.write("KMRB2Tourney_DATA.dat", sample);
+    ASSERT_TRUE(RecordStore::loadObject("KMRB2Tourney", client, &files));
+    EXPECT_EQ(setup.stakeLevel, 2);
+    EXPECT_EQ(setup.tournamentSize, 0);
+
+    // Saved straight back: the stake byte (3) stays 02, and so does every other byte.
+    ASSERT_TRUE(RecordStore::saveObject("KMRB2Tourney", client, &files));
+    EXPECT_EQ(dir.read("KMRB2Tourney_DATA.dat"), sample);
+
+    // Saving a tournament marks it present, as saving a game does.
+    GameRecordClient fresh(profile, setup);
+    fresh.table = &table;
+    fresh.field = &field;
+    EXPECT_FALSE(fresh.tourneyInProgress);
+    ASSERT_TRUE(RecordStore::saveObject("KMRB2Tourney", fresh, &files));
+    EXPECT_TRUE(fresh.tourneyInProgress);
 }

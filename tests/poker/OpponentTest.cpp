@@ -118,27 +118,49 @@ TEST(OpponentTest, PositionCountsPlayersActingAfterTheSeat)
 
 namespace {
 
-// The postflop code of seat 0 (a human, so no random nudge to S) with the given
-// hole cards and board, first to act with nobody having bet.
+// Seat 0 (a human, so no random nudge to its strength) holding the given hole cards
+// with the board dealt, first to act with nobody having bet.
+struct PostflopSpot {
+    ScriptedTable t { { 1000, 1000 }, /*bigBlindBefore=*/0 };
+    int boardCards;
+
+    // Deal order heads-up from seat 1: 1, 0, 1, 0, then the board.
+    PostflopSpot(const std::string& order, int board)
+        : boardCards(board)
+    {
+        t.table.player(0).type = Player::HUMAN;
+        t.startHand(order);
+        t.run();
+        for (int i = 0; i < boardCards; ++i)
+            t.table.board->add(t.table.deck->dealCard());
+        HandEvaluator::evaluateInTwoPasses(t.table.player(0), *t.table.board);
+    }
+
+    Opponent::PostflopScores scores() { return Opponent::scorePostflop(t.table.player(0), boardCards); }
+    int code()
+    {
+        RandomSource::shared().setSeed(3);
+        return Opponent::postflop(t.table.player(0), boardCards);
+    }
+};
+
 int postflopStrength(const std::string& order, int boardCards)
 {
-    ScriptedTable t({ 1000, 1000 }, /*bigBlindBefore=*/0);
-    t.table.player(0).type = Player::HUMAN;
-    t.startHand(order);
-    t.run();
-    Player& p = t.table.player(0);
-    for (int i = 0; i < boardCards; ++i)
-        t.table.board->add(t.table.deck->dealCard());
-    HandEvaluator::evaluateInTwoPasses(p, *t.table.board);
-    RandomSource::shared().setSeed(3);
-    return Opponent::postflop(p, boardCards);
+    return PostflopSpot(order, boardCards).code();
+}
+
+void expectScores(const std::string& order, int boardCards, int strength, int potential, int danger)
+{
+    Opponent::PostflopScores s = PostflopSpot(order, boardCards).scores();
+    EXPECT_EQ(s.strength, strength) << order;
+    EXPECT_EQ(s.potential, potential) << order;
+    EXPECT_EQ(s.danger, danger) << order;
 }
 
 } // namespace
 
 TEST(OpponentTest, PostflopRaisesStrongMadeHandsAndChecksAir)
 {
-    // Deal order heads-up from seat 1: 1, 0, 1, 0, then the board.
     // A set of nines under a king (position 3: strength 8, +2 heads-up, +2 for two
     // in the hand) with potential 110 over danger 20: the large raise.
     EXPECT_EQ(postflopStrength("2C 9S 3D 9H 9D 5C KS", 3), Opponent::LARGE_RAISE_SHORT);
@@ -150,4 +172,21 @@ TEST(OpponentTest, PostflopRaisesStrongMadeHandsAndChecksAir)
     // 11 with potential above danger -> the large raise; second pair (4 + 1 + 4 = 9) the small one.
     EXPECT_EQ(postflopStrength("3C KH 4D 2S KD 8C 5S", 3), Opponent::LARGE_RAISE_SHORT);
     EXPECT_EQ(postflopStrength("3C 8H 4D 2S KD 8C 5S", 3), Opponent::SMALL_RAISE);
+}
+
+TEST(OpponentTest, PostflopScoresOfTheBigMadeHands)
+{
+    // Flop base potential 60; two suits on the board give suit danger 40, one suit 20.
+    // Quads: strength 18, potential + 400, no danger.
+    expectScores("2C 9S 3D 9H 9D 9C KS", 3, 18, 460, 0);
+    // Straight flush: potential + 450.
+    expectScores("2C 6H 3D 7H 8H 9H TH", 3, 18, 510, 0);
+    // Full house under the board's pair: 12, potential + 180 - 50 + the suit danger.
+    expectScores("2C 9S 3D 9H 9D KS KD", 3, 12, 230, 0);
+    // Full house over the board's pair: 18, potential + 180 + 50 + the suit danger.
+    expectScores("2C 9S 3D 9H 9D 4S 4D", 3, 18, 330, 0);
+    // A set of nines under a king: 8, + 50, and the board's danger stays.
+    expectScores("2C 9S 3D 9H 9D 5C KS", 3, 8, 110, 20);
+    // The same full house on the turn: base 40 + 180 - 50 + suit danger 20.
+    expectScores("2C 9S 3D 9H 9D KS KD 5C", 4, 12, 190, 0);
 }

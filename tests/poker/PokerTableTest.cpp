@@ -195,6 +195,22 @@ TEST(PokerTableTest, EverybodyFoldsAndTheUncalledRaiseComesBack)
     EXPECT_EQ(t.allChips(3), std::vector<int>({ 1015, 995, 990 }));
 }
 
+TEST(PokerTableTest, OneChipOfARaiseAShortAllInCannotCallComesBack)
+{
+    // Seat 0 raises to 101; the big blind calls all-in for 100 in all: the one chip
+    // nobody matched goes back before the pot is built.
+    ScriptedTable t({ 1000, 1000, 100 }, /*bigBlindBefore=*/1);
+    // Deal order from seat 1: 1, 2, 0, twice; then the board. Seat 2 holds the aces.
+    t.startHand("2C AS 7D 3C AD 2D 9H JS 4C 8S KD");
+    t.play({ { 0, 101 }, { 1, -1 }, { 2, 90 } });
+    t.run();
+    ASSERT_TRUE(t.table.handOver);
+    EXPECT_EQ(t.table.pots[0], 205); // 5 + 100 + 100
+    EXPECT_EQ(t.chips(0), 900);
+    t.finish();
+    EXPECT_EQ(t.allChips(3), std::vector<int>({ 900, 995, 205 }));
+}
+
 TEST(PokerTableTest, BlindsPuttingEveryoneAllInRunTheBoardOut)
 {
     ScriptedTable t({ 3, 10 }, /*bigBlindBefore=*/0);

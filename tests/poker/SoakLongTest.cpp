@@ -15,9 +15,26 @@ TEST_P(SoakLongTest, TwoHundredThousandHandsConserveChipsAndEnd)
     RandomSource::shared().setSeed(GetParam());
     for (int block = 0; block < 200; ++block) {
         ASSERT_TRUE(simulator.play(1000)) << "stuck after " << simulator.handsPlayed;
-        ASSERT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost);
+        ASSERT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost + simulator.cashouts);
     }
     EXPECT_EQ(simulator.handsPlayed, 200000);
+}
+
+// With endless rebuys the chips brought in pass 2^31 within these hands; big winners
+// cash out, so every 32-bit stack stays far below it.
+TEST(SoakLongTest, MillionHandsAtTheTopStakeNeverWrapAStack)
+{
+    HandSimulator simulator(/*stake=*/5, /*seats=*/6);
+    RandomSource::shared().setSeed(101);
+    const int64_t limit = HandSimulator::CASH_OUT_BUY_INS * simulator.buyIn;
+    for (int block = 0; block < 1000; ++block) {
+        ASSERT_TRUE(simulator.play(1000)) << "stuck after " << simulator.handsPlayed;
+        for (int seat = 0; seat < PokerTable::SEATS; ++seat)
+            ASSERT_LE(simulator.table.player(seat).chips, limit) << seat;
+        ASSERT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost + simulator.cashouts);
+    }
+    EXPECT_EQ(simulator.handsPlayed, 1000000);
+    EXPECT_GT(simulator.buyins, int64_t(INT32_MAX));
 }
 
 TEST_P(SoakLongTest, TwoHundredFiftyEntrantsFinishWithConsistentPlaces)

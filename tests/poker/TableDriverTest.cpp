@@ -50,6 +50,23 @@ TEST(TableDriverTest, SimulatedHandsConserveChips)
     RandomSource::shared().setSeed(21);
     ASSERT_TRUE(simulator.play(3000));
     EXPECT_EQ(simulator.handsPlayed, 3000);
-    EXPECT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost);
+    EXPECT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost + simulator.cashouts);
     EXPECT_GT(simulator.showdowns, 0);
+}
+
+// Between hands no stack is above 1000 buy-ins, and what left with the big winners
+// is counted. At the top stake the first cash-out comes within these hands.
+TEST(TableDriverTest, BigWinnersCashOutAtTheTopStake)
+{
+    HandSimulator simulator(/*stake=*/5, /*seats=*/6);
+    RandomSource::shared().setSeed(101);
+    const int64_t limit = HandSimulator::CASH_OUT_BUY_INS * simulator.buyIn;
+    for (int block = 0; block < 50; ++block) {
+        ASSERT_TRUE(simulator.play(1000)) << "stuck after " << simulator.handsPlayed;
+        for (int seat = 0; seat < PokerTable::SEATS; ++seat)
+            ASSERT_LE(simulator.table.player(seat).chips, limit) << seat;
+        ASSERT_EQ(simulator.buyins,
+                  simulator.chipsOnTable() + simulator.table.oddChipsLost + simulator.cashouts);
+    }
+    EXPECT_GT(simulator.cashouts, limit);
 }

@@ -75,6 +75,32 @@ TEST(TournamentFieldTest, EqualStacksBustingTogetherShareAPlaceAndTheNextSkips)
     EXPECT_EQ(field.entry(3)->table, -1);
 }
 
+// At the human's table the hand's results are copied in before advance(): entrants
+// busted there in one hand rank by the chips each had when it began.
+TEST(TournamentFieldTest, BustsAtTheHumansTableRankByTheChipsTheHandBeganWith)
+{
+    TournamentField field = makeField(6); // one table: entrant i in seat i
+    auto hand = [&](std::vector<int32_t> chips) {
+        for (int seat = 0; seat < 6; ++seat)
+            field.setChipsAtHumanSeat(seat, chips[size_t(seat)]);
+        field.advance();
+    };
+    hand({ 1000, 900, 100, 500, 250, 250 });
+    hand({ 2000, 0, 0, 500, 250, 250 });
+    EXPECT_EQ(field.remaining, 4);
+    EXPECT_EQ(field.placeOf(1), 5); // 900 at the start of the hand
+    EXPECT_EQ(field.placeOf(2), 6); // 100
+    EXPECT_EQ(field.standings[4], 1);
+    EXPECT_EQ(field.standings[5], 2);
+    // Equal starting stacks still share, and the next place skips.
+    hand({ 2500, 0, 0, 500, 0, 0 });
+    EXPECT_EQ(field.remaining, 2);
+    EXPECT_EQ(field.placeOf(4), 3);
+    EXPECT_EQ(field.placeOf(5), 3);
+    EXPECT_EQ(field.placeOf(0), 1);
+    EXPECT_EQ(field.placeOf(3), 2);
+}
+
 TEST(TournamentFieldTest, SingleEntrantTablePlaysNothing)
 {
     TournamentField field = makeField(12);

@@ -121,7 +121,6 @@ TEST(TourneyRecordTest, ValuesThatIndexTheFieldRefuseTheRecord)
         // Ranking would write the busted below standings[0] (found by fuzzing).
         { "remaining below the seated", [](TourneyRecord& r) { r.field.remaining = 200; } },
         { "entry away from its seat", [](TourneyRecord& r) { r.field.entries[7].table = 8; } },
-        { "unseated entry with a table", [](TourneyRecord& r) { r.field.entries[230].table = 0; } },
         { "human table", [](TourneyRecord& r) { r.field.humanTable = 42; } },
         { "human seat", [](TourneyRecord& r) { r.field.humanSeat = 6; } },
         { "standings entrant", [](TourneyRecord& r) { r.field.standings[3] = 250; } },
@@ -142,6 +141,30 @@ TEST(TourneyRecordTest, ValuesThatIndexTheFieldRefuseTheRecord)
         corruption.second(*record);
         EXPECT_FALSE(readsValid(bytesOf(*record))) << corruption.first;
     }
+}
+
+// Ranking only empties an out entrant's seat, so a record may keep its last table
+// byte: it loads, and the entrant is at no table whatever the byte says.
+TEST(TourneyRecordTest, OutEntrantsLoadAtNoTableWhateverTheirTableByte)
+{
+    auto saved = bigTourney();
+    saved->field.entries[230].table = 230 % 42; // the table it busted at
+    saved->field.entries[231].table = 100;      // not seated: never used to index
+    ByteArray bytes = bytesOf(*saved);
+    ByteArrayInputStream source(bytes);
+    DataInputStream in(&source);
+    auto loaded = std::make_unique<TourneyRecord>();
+    ASSERT_TRUE(loaded->readFields(in));
+    PokerTable table = scheduledTable();
+    ASSERT_TRUE(loaded->isValidFor(table));
+    TournamentField field;
+    field.createField(250);
+    loaded->applyTo(table, field);
+    EXPECT_EQ(field.entry(230)->table, -1);
+    EXPECT_EQ(field.entry(231)->table, -1);
+    EXPECT_FALSE(field.entry(230)->active);
+    EXPECT_EQ(field.entry(17)->table, 17);
+    EXPECT_EQ(field.tables[17].seats[0], 17);
 }
 
 TEST(TourneyRecordTest, CountsThatSizeTheReadLoopsAreCheckedBeforeReading)
@@ -217,12 +240,14 @@ TEST(TourneyRecordTest, PlayedFieldRoundTripsThroughTheStore)
     PokerTable restoredTable = scheduledTable();
     TournamentField restoredField;
     restoredField.createField(12);
-    GameRecordClient resumed(profile, setup);
+    GameSetup resumedSetup; // stake 0, 12 entrants
+    GameRecordClient resumed(profile, resumedSetup);
     resumed.table = &restoredTable;
     resumed.field = &restoredField;
     resumed.tourneyInProgress = true;
     ASSERT_TRUE(RecordStore::loadObject(TourneyRecord::STORE_NAME, resumed, &files));
-    EXPECT_EQ(resumed.tourneyStakeIndex, 3);
+    EXPECT_EQ(resumedSetup.stakeLevel, 3);
+    EXPECT_EQ(resumedSetup.tournamentSize, 4);
     EXPECT_EQ(restoredTable.handsPlayed, -56);
     EXPECT_EQ(restoredTable.level, 19);
     ASSERT_EQ(restoredField.entrants, 250);

@@ -1,5 +1,5 @@
 // kmtool png info FILE: decodes a PNG file with the game's decoder. The decoder's own
-// messages come first on stdout, then
+// messages go to stderr; stdout gets
 // {"width":..,"height":..,"colorType":..,"paletteCount":..,"transparencyCount":..,"pixelsCrc32":..}
 // or {"image":null} when no image results.
 #include "CommandLine.h"
@@ -53,7 +53,6 @@ void runPngInfo(const Arguments& arguments)
     stream.open(0);
     ImagePNG decoder;
     std::unique_ptr<Base2DImage> image(decoder.decode(&stream));
-    std::fflush(stdout);
     JsonWriter json;
     if (!image) {
         json.beginObject().key("image").null().endObject().print();

@@ -37,6 +37,7 @@ void runSimHands(const Arguments& arguments)
     json.key("buyins").value(simulator.buyins);
     json.key("chips_on_table").value(simulator.chipsOnTable());
     json.key("odd_chips_lost").value(simulator.table.oddChipsLost);
+    json.key("cashouts").value(simulator.cashouts);
     json.key("refusals").value(simulator.driver.refusals);
     json.key("forced_folds").value(simulator.driver.forcedFolds);
     json.endObject().print();

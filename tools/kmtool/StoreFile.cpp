@@ -38,7 +38,8 @@ StoreFile readStoreFile(const Arguments& arguments)
 
     file.store = RecordStore::fromBytes(String(file.storeName.c_str()), bytes.data(), int32_t(bytes.size()));
     if (file.store == nullptr)
-        throw ToolError(file.path + " is not a well-formed record store (a count or length runs past the end)");
+        throw ToolError(file.path
+                        + " is not a well-formed record store (a negative count, or its header or an entry cut short)");
     return file;
 }
 

@@ -1,6 +1,8 @@
 #include "Subcommands.h"
 #include "ToolError.h"
 
+#include "core/runtime/DiagnosticSink.h"
+
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -46,6 +48,8 @@ const Subcommand* find(int argc, char** argv, int& consumed)
 
 int main(int argc, char** argv)
 {
+    // stdout carries only JSON: the library's diagnostics go beside the tool's own errors.
+    DiagnosticSink::useStream(stderr);
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
         printUsage(argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;

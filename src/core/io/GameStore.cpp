@@ -1,12 +1,11 @@
 #include "core/io/GameStore.h"
 
 #include "core/io/RecordStore.h"
-
-#include <cstdio>
+#include "core/runtime/DiagnosticSink.h"
 
 ByteArray GameStore::load(int32_t kind, FileSystem* fileSystem)
 {
-    std::printf("loading data for record %d\n", kind);
+    DiagnosticSink::print("loading data for record %d\n", kind);
     ByteArray result;
     SharedPointer<RecordStore> store = RecordStore::openRecordStore(STORE_NAME, /*createIfMissing=*/true, fileSystem);
     if (store != nullptr) {
@@ -21,7 +20,7 @@ ByteArray GameStore::load(int32_t kind, FileSystem* fileSystem)
         }
     }
     if (!result.data)
-        std::printf("Record with id %d does not exist\n", kind);
+        DiagnosticSink::print("Record with id %d does not exist\n", kind);
     if (store != nullptr)
         store->closeRecordStore();
     return result;
@@ -29,7 +28,7 @@ ByteArray GameStore::load(int32_t kind, FileSystem* fileSystem)
 
 bool GameStore::save(int32_t kind, const ByteArray& data, FileSystem* fileSystem)
 {
-    std::printf("saving data for record %d\n", kind);
+    DiagnosticSink::print("saving data for record %d\n", kind);
     if (data.length < 2)
         return false;
     data[0] = uint8_t(kind);

@@ -2,6 +2,8 @@
 
 #include "core/io/RecordStore.h"
 
+#include <algorithm>
+
 Profile::Profile()
 {
     resetProfile(nullptr, 0);
@@ -20,6 +22,13 @@ void Profile::resetProfile(const String* defaultNames, int32_t count)
     counter = 0;
     playerName = String("Player");
     handStartChips = 0;
+}
+
+void Profile::addToBankroll(int64_t chips)
+{
+    if (chips <= 0)
+        return;
+    bankroll = int32_t(std::min<int64_t>(int64_t(bankroll) + chips, INT32_MAX));
 }
 
 bool Profile::write(DataOutputStream& out) const

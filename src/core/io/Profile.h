@@ -28,6 +28,10 @@ public:
     // False, changing nothing, when the record is missing or unusable.
     bool loadProfile(FileSystem* fileSystem = nullptr);
 
+    // Adds chips won or brought back from a table to the cash bankroll, stopping at
+    // the largest 32-bit amount instead of wrapping; a negative amount changes nothing.
+    void addToBankroll(int64_t chips);
+
     bool write(DataOutputStream& out) const;
     // All or nothing: a truncated record or an avatar outside 0..7 changes nothing.
     bool read(DataInputStream& in);

@@ -2,8 +2,8 @@
 
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/ByteArrayOutputStream.h"
+#include "core/runtime/DiagnosticSink.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -77,18 +77,19 @@ bool RecordStore::load(DataFile& file)
     int32_t count = 0;
     if (!readInt32(file, count) || !readInt32(file, nextRecordId))
         return false;
-    // Every entry needs at least its id and length, so a count the remaining bytes
-    // cannot hold is refused before anything is allocated for it.
-    int32_t left = total - file.getPosition();
-    if (count < 0 || count > left / ENTRY_HEADER_BYTES)
+    if (count < 0)
         return false;
     for (int32_t i = 0; i < count; ++i) {
+        // An entry whose id cannot be read is skipped, and so is every one after it:
+        // a store cut at the end of an entry keeps the complete entries before the
+        // cut. Reading stops here, so a count far beyond the data costs nothing.
         int32_t id = 0;
         if (!readInt32(file, id))
-            continue; // a missing id skips the entry; its length read fails next
+            break;
         int32_t length = 0;
         if (!readInt32(file, length))
             return false;
+        // Nothing is allocated beyond the bytes the file holds.
         if (length < 0 || length > total - file.getPosition())
             return false;
         ByteArray data;
@@ -282,7 +283,7 @@ bool RecordStore::loadObject(const String& name, RecordClient& client, FileSyste
     if (!loaded) {
         char fileName[MAX_FILE_NAME + 1];
         if (fileNameOf(name, fileName))
-            std::printf("Record %.*s does not exist\n", int(name.length()), fileName);
+            DiagnosticSink::print("Record %.*s does not exist\n", int(name.length()), fileName);
     }
     return loaded;
 }

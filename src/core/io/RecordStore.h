@@ -21,8 +21,10 @@ public:
     // Longest file name the stores use, as on the original platform.
     static constexpr int32_t MAX_FILE_NAME = 260;
 
-    // Empty when the file is malformed, or missing and createIfMissing is false.
-    // A missing file with createIfMissing is created empty at once.
+    // Empty when the file is malformed (a negative count, or a header, an entry's
+    // length or its data cut short), or missing and createIfMissing is false. A
+    // missing file with createIfMissing is created empty at once. A file that ends
+    // before an entry's id is complete keeps the entries before it.
     static SharedPointer<RecordStore> openRecordStore(const String& name, bool createIfMissing,
                                                       FileSystem* fileSystem = nullptr);
     static bool deleteRecordStore(const String& name, FileSystem* fileSystem = nullptr);

@@ -3,8 +3,8 @@
 #include "BaseResourceStream.h"
 #include "ImagePNG.h"
 #include "core/runtime/Array.h"
+#include "core/runtime/DiagnosticSink.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -60,13 +60,13 @@ Base2DImage::~Base2DImage()
 SharedPointer<Base2DImage> Base2DImage::createImage(BaseResourceStream* stream, int32_t resourceId)
 {
     if (!stream || !stream->open(resourceId)) {
-        std::printf("[Base2DImage] Error opening resource %d\n", resourceId);
+        DiagnosticSink::print("[Base2DImage] Error opening resource %d\n", resourceId);
         return SharedPointer<Base2DImage>();
     }
     ImagePNG decoder;
     SharedPointer<Base2DImage> image(decoder.decode(stream));
     if (image == nullptr)
-        std::printf("[Base2DImage] Failed to load resource %d\n", resourceId);
+        DiagnosticSink::print("[Base2DImage] Failed to load resource %d\n", resourceId);
     stream->close();
     return image;
 }
@@ -82,15 +82,15 @@ bool Base2DImage::paletteEntryEquals(int32_t index, int32_t color) const
 void Base2DImage::guardedCopy(void* destination, const void* source, int32_t length, int line)
 {
     if (!destination) {
-        std::printf("Trying to write to NULL <%s> [%d]\n", COPY_SOURCE_NAME, line);
+        DiagnosticSink::print("Trying to write to NULL <%s> [%d]\n", COPY_SOURCE_NAME, line);
         return;
     }
     if (!source) {
-        std::printf("Trying to write from NULL <%s> [%d]\n", COPY_SOURCE_NAME, line);
+        DiagnosticSink::print("Trying to write from NULL <%s> [%d]\n", COPY_SOURCE_NAME, line);
         return;
     }
     if (length <= 0) {
-        std::printf("Trying to write 0 bytes <%s> [%d]\n", COPY_SOURCE_NAME, line);
+        DiagnosticSink::print("Trying to write 0 bytes <%s> [%d]\n", COPY_SOURCE_NAME, line);
         return;
     }
     std::memcpy(destination, source, size_t(length));

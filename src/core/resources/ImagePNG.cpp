@@ -3,9 +3,9 @@
 #include "Base2DImage.h"
 #include "BaseResourceStream.h"
 #include "core/runtime/Array.h"
+#include "core/runtime/DiagnosticSink.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -81,7 +81,7 @@ void ImagePNG::unfilter(uint8_t* pixels, int32_t width, int32_t height, const ui
         return;
     uint8_t* row = allocateElements<uint8_t>(width);
     if (!row) {
-        std::printf("Error allocating memory for row data\n");
+        DiagnosticSink::print("Error allocating memory for row data\n");
         return;
     }
     for (int32_t y = 0; y < height; ++y) {
@@ -129,7 +129,7 @@ void ImagePNG::unfilter(uint8_t* pixels, int32_t width, int32_t height, const ui
                 row[x] = uint8_t(current[x] + paeth(row[x - 1], above[x], above[x - 1]));
             break;
         default:
-            std::printf("Filter type %d unsupported!\n", type);
+            DiagnosticSink::print("Filter type %d unsupported!\n", type);
             continue;
         }
         Base2DImage::guardedCopy(current, row, width, __LINE__);
@@ -141,33 +141,33 @@ Base2DImage* ImagePNG::decode(BaseResourceStream* source)
 {
     stream = source;
     if (!stream || !stream->isOpen()) {
-        std::printf("[ImagePNG] Resource hasn't been opened\n");
+        DiagnosticSink::print("[ImagePNG] Resource hasn't been opened\n");
         return nullptr;
     }
 
     uint8_t signature[8];
     stream->seek(0, BaseResourceStream::SEEK_FROM_START);
     if (stream->read(signature, 8) < 8) {
-        std::printf("[ImagePNG] Error reading PNG signature\n");
+        DiagnosticSink::print("[ImagePNG] Error reading PNG signature\n");
         return nullptr;
     }
     if (std::memcmp(signature, PNG_SIGNATURE, 8) != 0) {
-        std::printf("[ImagePNG] Bad PNG signature\n");
+        DiagnosticSink::print("[ImagePNG] Bad PNG signature\n");
         return nullptr;
     }
 
     // Length, type and the 13 header bytes; the type is taken on trust.
     uint8_t header[21];
     if (stream->read(header, 21) < 21) {
-        std::printf("[ImagePNG] Error reading IHDR chunk\n");
+        DiagnosticSink::print("[ImagePNG] Error reading IHDR chunk\n");
         return nullptr;
     }
     bool crcMatched = false;
     uint32_t storedCrc = 0;
     if (!readCrc(stream, &storedCrc)) {
-        std::printf("[ImagePNG] Error reading IHDR CRC\n");
+        DiagnosticSink::print("[ImagePNG] Error reading IHDR CRC\n");
     } else if (crc32(crc32(0L, Z_NULL, 0), header + 4, 17) != storedCrc) {
-        std::printf("[ImagePNG] CRC check failed!\n");
+        DiagnosticSink::print("[ImagePNG] CRC check failed!\n");
     } else {
         crcMatched = true;
     }
@@ -189,8 +189,8 @@ Base2DImage* ImagePNG::decode(BaseResourceStream* source)
     else if (header[20] != 0)
         refusal = "[ImagePNG] PNG interlace method is incompatible. Interlaced PNG not supported\n";
     if (refusal) {
-        std::fputs(refusal, stdout);
-        std::printf("[ImagePNG] PNG resource is incompatible\n");
+        DiagnosticSink::print("%s", refusal);
+        DiagnosticSink::print("[ImagePNG] PNG resource is incompatible\n");
         return nullptr;
     }
     if (headerWidth == 0 || headerHeight == 0 || !crcMatched)
@@ -224,7 +224,7 @@ Base2DImage* ImagePNG::decode(BaseResourceStream* source)
     for (;;) {
         uint8_t chunkHeader[8];
         if (stream->read(chunkHeader, 8) < 8) {
-            std::printf("[ImagePNG] Error reading chunk header\n");
+            DiagnosticSink::print("[ImagePNG] Error reading chunk header\n");
             break;
         }
         uint32_t length = bigEndian32(chunkHeader);
@@ -236,36 +236,36 @@ Base2DImage* ImagePNG::decode(BaseResourceStream* source)
         int64_t nextOffset = chunkOffset + 8 + int64_t(length) + 4;
         bool boundaryValid = length <= 0x7FFFFFFFu && nextOffset <= std::numeric_limits<int32_t>::max();
         if (!boundaryValid) {
-            std::printf("[ImagePNG] Error skipping chunk\n");
+            DiagnosticSink::print("[ImagePNG] Error skipping chunk\n");
             break;
         }
         if (sameType(type, "IDAT")) {
             readImageData(length);
         } else if (sameType(type, "PLTE")) {
             if (palette) {
-                std::printf("[ImagePNG] Duplicate palette chunk\n");
+                DiagnosticSink::print("[ImagePNG] Duplicate palette chunk\n");
             } else {
                 palette = readPalette(length);
                 if (palette)
                     paletteCount = int32_t(length / 3);
                 else
-                    std::printf("[ImagePNG] Error reading palette chunk\n");
+                    DiagnosticSink::print("[ImagePNG] Error reading palette chunk\n");
             }
         } else if (sameType(type, "tRNS")) {
             if (transparency) {
-                std::printf("[ImagePNG] Duplicate transparency chunk\n");
+                DiagnosticSink::print("[ImagePNG] Duplicate transparency chunk\n");
             } else {
                 transparency = readTransparency(length);
                 if (transparency)
                     transparencyCount = int32_t(length);
                 else
-                    std::printf("[ImagePNG] Error reading transparency chunk\n");
+                    DiagnosticSink::print("[ImagePNG] Error reading transparency chunk\n");
             }
         }
         // Every kind of chunk, read whole, read in part or not at all, is left at the
         // boundary that follows it.
         if (!stream->seek(int32_t(nextOffset), BaseResourceStream::SEEK_FROM_START)) {
-            std::printf("[ImagePNG] Error skipping chunk\n");
+            DiagnosticSink::print("[ImagePNG] Error skipping chunk\n");
             break;
         }
         chunkOffset = nextOffset;
@@ -291,24 +291,24 @@ Base2DImage* ImagePNG::decode(BaseResourceStream* source)
 uint8_t* ImagePNG::readPalette(uint32_t length)
 {
     if (!stream->isOpen()) {
-        std::printf("[ImagePNG] Can't read palette, file is not opened\n");
+        DiagnosticSink::print("[ImagePNG] Can't read palette, file is not opened\n");
         return nullptr;
     }
     if (length == 0 || length % 3 != 0) {
-        std::printf("[ImagePNG] Bad palette chunk size\n");
+        DiagnosticSink::print("[ImagePNG] Bad palette chunk size\n");
         return nullptr;
     }
     if (length / 3 > 256) {
-        std::printf("[ImagePNG] Palette too large. Only 256 or less colors supported\n");
+        DiagnosticSink::print("[ImagePNG] Palette too large. Only 256 or less colors supported\n");
         return nullptr;
     }
     uint8_t* data = allocateElements<uint8_t>(length);
     if (!data) {
-        std::printf("Error allocating memory for palette\n");
+        DiagnosticSink::print("Error allocating memory for palette\n");
         return nullptr;
     }
     if (stream->read(data, int32_t(length)) < int32_t(length)) {
-        std::printf("Error reading PLTE chunk\n");
+        DiagnosticSink::print("Error reading PLTE chunk\n");
         delete[] data;
         return nullptr;
     }
@@ -318,7 +318,7 @@ uint8_t* ImagePNG::readPalette(uint32_t length)
         return nullptr;
     }
     if (crcOf("PLTE", data, length) != storedCrc) {
-        std::printf("[ImagePNG] Palette CRC check failed!\n");
+        DiagnosticSink::print("[ImagePNG] Palette CRC check failed!\n");
         delete[] data;
         return nullptr;
     }
@@ -334,24 +334,24 @@ uint8_t* ImagePNG::readPalette(uint32_t length)
 uint8_t* ImagePNG::readTransparency(uint32_t length)
 {
     if (!stream->isOpen()) {
-        std::printf("[ImagePNG] Can't read transparency info, file is not opened\n");
+        DiagnosticSink::print("[ImagePNG] Can't read transparency info, file is not opened\n");
         return nullptr;
     }
     // One alpha per palette entry at most (PNG 1.2, 4.2.1.1); a longer table is as
     // broken as an empty one and would let a forged length claim gigabytes.
     if (length == 0 || length > 256) {
-        std::printf("[ImagePNG] Bad transparency chunk size\n");
+        DiagnosticSink::print("[ImagePNG] Bad transparency chunk size\n");
         return nullptr;
     }
     uint8_t* data = allocateElements<uint8_t>(length);
     if (!data)
         return nullptr;
     if (stream->read(data, int32_t(length)) < int32_t(length))
-        std::printf("[ImagePNG] Error reading alpha channel\n");
+        DiagnosticSink::print("[ImagePNG] Error reading alpha channel\n");
     uint32_t storedCrc = 0;
     // A wrong CRC is reported but the table is kept.
     if (readCrc(stream, &storedCrc) && crcOf("tRNS", data, length) != storedCrc)
-        std::printf("Palette CRC check failed!\n");
+        DiagnosticSink::print("Palette CRC check failed!\n");
     return data;
 }
 
@@ -387,7 +387,7 @@ void ImagePNG::routeInflated(int32_t produced)
 int32_t ImagePNG::readImageData(uint32_t length)
 {
     if (!stream->isOpen()) {
-        std::printf("Can't read image data, file is not opened\n");
+        DiagnosticSink::print("Can't read image data, file is not opened\n");
         return 0;
     }
     int64_t writtenBefore = written;
@@ -419,7 +419,7 @@ int32_t ImagePNG::readImageData(uint32_t length)
     if (!readCrc(stream, &storedCrc))
         return 0;
     if (crc != storedCrc) {
-        std::printf("Image data CRC check failed!\n");
+        DiagnosticSink::print("Image data CRC check failed!\n");
         return 0;
     }
     return int32_t(written - writtenBefore);

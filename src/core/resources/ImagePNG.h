@@ -8,7 +8,7 @@ class BaseResourceStream;
 
 // Decodes the PNG subset the artwork uses (PNG 1.2: bit depth 8, greyscale or
 // indexed colour, no interlace) into a Base2DImage. Every chunk CRC read is checked;
-// each problem is printed on stdout with a fixed "[ImagePNG] ..." style message.
+// each problem goes to the DiagnosticSink with a fixed "[ImagePNG] ..." style message.
 // One object per decode; the two 16384-byte transfer buffers are shared by all.
 class ImagePNG {
 public:

@@ -1,11 +1,11 @@
 #include "SharedPointer.h"
 
-#include <cstdio>
+#include "DiagnosticSink.h"
 
 void throwNullPointer()
 {
     static const char message[] = "SharedPointer - NullPointerException";
-    std::printf("%s\n", message);
-    std::fflush(stdout);
+    DiagnosticSink::print("%s\n", message);
+    DiagnosticSink::flush();
     throw static_cast<const char*>(message);
 }

@@ -80,6 +80,18 @@ TEST_F(ProfileTest, SavedProfileLoadsBackExceptTheHandStartChips)
     EXPECT_NE(store->getRecord(1).data, nullptr);
 }
 
+TEST_F(ProfileTest, BankrollAdditionsStopAtTheLargestAmount)
+{
+    Profile profile;
+    profile.bankroll = INT32_MAX - 100;
+    profile.addToBankroll(60); // a table's chips
+    EXPECT_EQ(profile.bankroll, INT32_MAX - 40);
+    profile.addToBankroll(6000000); // a prize of 60 top-stake buy-ins
+    EXPECT_EQ(profile.bankroll, INT32_MAX);
+    profile.addToBankroll(int64_t(INT32_MAX) * 4);
+    EXPECT_EQ(profile.bankroll, INT32_MAX);
+}
+
 TEST_F(ProfileTest, UnusableRecordsChangeNothing)
 {
     Profile original;

@@ -132,7 +132,6 @@ TEST_F(RecordStoreTest, TruncatedAndHostileFilesFailTheOpen)
         { 1, 0, 0, 0, 1, 0 },                          // nextRecordId cut short
         { 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 3, 0 },  // length cut short
         { 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0, 'a' }, // data cut short
-        { 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0 },        // 2^31-1 records in 0 bytes
         { 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0 },        // negative count
         { 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF }, // 4 GB length
         { 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0x80 }, // negative length
@@ -143,6 +142,55 @@ TEST_F(RecordStoreTest, TruncatedAndHostileFilesFailTheOpen)
         EXPECT_EQ(open("Bad"), nullptr) << i;
         // A failed open never replaces the file it could not read.
         EXPECT_EQ(dir.read("Bad_DATA.dat"), bad[i]) << i;
+    }
+}
+
+// Entries whose id cannot be read are skipped: a store cut after an entry keeps
+// every complete entry before the cut, whatever count its header claims; bytes
+// beyond the counted entries are not records.
+TEST_F(RecordStoreTest, StoreCutInsideItsEntriesKeepsTheCompleteOnes)
+{
+    const std::vector<uint8_t> abc = { 1, 0, 0, 0, 3, 0, 0, 0, 'a', 'b', 'c' };
+    const std::vector<uint8_t> de = { 2, 0, 0, 0, 2, 0, 0, 0, 'd', 'e' };
+    auto image = [&](std::vector<uint8_t> header, std::vector<std::vector<uint8_t>> entries) {
+        for (const auto& entry : entries)
+            header.insert(header.end(), entry.begin(), entry.end());
+        return header;
+    };
+    struct Case {
+        std::vector<uint8_t> bytes;
+        int32_t records;
+    };
+    const Case cases[] = {
+        { image({ 2, 0, 0, 0, 2, 0, 0, 0 }, { abc }), 1 },                  // cut after the first of two
+        { image({ 0xE8, 3, 0, 0, 2, 0, 0, 0 }, { abc, { 2, 0 } }), 1 },      // first of 1000, half an id
+        { image({ 0xFF, 0xFF, 0xFF, 0x7F, 2, 0, 0, 0 }, { abc, de }), 2 },   // 2^31-1 claimed, two there
+        { image({ 0xFF, 0xFF, 0xFF, 0x7F, 2, 0, 0, 0 }, {}), 0 },            // and none there
+        { image({ 1, 0, 0, 0, 2, 0, 0, 0 }, { abc, de }), 1 },               // the count still rules
+    };
+    for (const Case& c : cases) {
+        auto parsed = RecordStore::fromBytes("Cut", c.bytes.data(), int32_t(c.bytes.size()));
+        ASSERT_NE(parsed, nullptr) << c.records;
+        EXPECT_EQ(parsed->getNumRecords(), c.records);
+        EXPECT_EQ(parsed->getNextRecordId(), 2);
+
+        dir.write("Cut_DATA.dat", c.bytes);
+        auto store = open("Cut", false);
+        ASSERT_NE(store, nullptr) << c.records;
+        ASSERT_EQ(store->getNumRecords(), c.records);
+        if (c.records > 0) {
+            EXPECT_EQ(bytesOf(store->getRecord(1)), (std::vector<uint8_t> { 'a', 'b', 'c' }));
+        }
+        if (c.records > 1) {
+            EXPECT_EQ(bytesOf(store->getRecord(2)), (std::vector<uint8_t> { 'd', 'e' }));
+        }
+        EXPECT_FALSE(store->isDirty());
+        // The next commit writes the store whole, with the count it really holds.
+        EXPECT_EQ(store->addRecord(arrayOf({ 'z' }), 0, 1), 3);
+        ASSERT_TRUE(store->closeRecordStore());
+        std::vector<uint8_t> written = dir.read("Cut_DATA.dat");
+        ASSERT_GE(written.size(), 4u);
+        EXPECT_EQ(written[0], c.records + 1);
     }
 }
 

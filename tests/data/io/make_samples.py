@@ -74,7 +74,6 @@ def main():
     os.makedirs(os.path.join(HERE, 'malformed'), exist_ok=True)
     # Store files that no loader may accept.
     write(m + 'Store--count-cut-short.dat', b'\x01\x00\x00')
-    write(m + 'Store--huge-count.dat', struct.pack('<ii', 0x7FFFFFFF, 1))
     write(m + 'Store--negative-count.dat', struct.pack('<ii', -1, 1))
     write(m + 'Store--4gb-length.dat', struct.pack('<iiiI', 1, 1, 1, 0xFFFFFFFF))
     write(m + 'Store--length-past-end.dat', struct.pack('<iiii', 1, 1, 1, 100) + b'abc')
@@ -114,6 +113,8 @@ def main():
     write(m + 'KMRB2Tourney--seat-holds-entrant-12.dat', store(1, [(1, tourney(seat_override=(5, 12)))]))
     write(m + 'KMRB2Tourney--entrants-not-of-field-index.dat', store(1, [(1, tourney(field_index=1))]))
     write(m + 'KMRB2Tourney--human-seat-6.dat', store(1, [(1, tourney(human_seat=6))]))
+    # Loading hands the stake to the game setup, which indexes the buy-ins with it.
+    write(m + 'KMRB2Tourney--stake-9.dat', store(1, [(1, tourney(stake=9))]))
     # Fuzzing found this one: a remaining count below the seated entrants made the
     # ranking write before the standings array.
     with open(os.path.join(HERE, 'fuzz-tourney-remaining-below-seated.bin'), 'rb') as f:

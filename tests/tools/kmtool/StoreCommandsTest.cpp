@@ -1,38 +1,11 @@
 // Runs the built kmtool on the sample stores: the JSON it prints, its refusals, and
 // that it never changes the file it reads.
+#include "ToolRun.h"
 #include "core/io/SampleFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
-
-namespace {
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-};
-
-ToolRun kmtool(const std::string& arguments)
-{
-    std::string command = std::string(KMTOOL_PATH) + " " + arguments + " 2>/dev/null";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-} // namespace
 
 TEST(StoreCommandsTest, DumpPrintsEveryRecordAndNextRecordId)
 {

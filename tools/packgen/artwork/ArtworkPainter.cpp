@@ -434,370 +434,524 @@ std::vector<uint8_t> glyphSheet(const G& g, int32_t family)
     return PalettePngWriter::encode(sheet.width, height, sheet.pixels, palette);
 }
 
+// The three logos in three brightnesses, for the splash fade-in.
+std::vector<uint8_t> paintLogoStrip(const G& g)
+{
+    ArtCanvas a(g.logoSize * 9, g.logoSize);
+    cairo_rectangle(a.cr(), 0, 0, a.width(), a.height());
+    a.colour(DEEP_GREEN);
+    cairo_fill(a.cr());
+    const double brightness[3] = {0.35, 0.7, 1.0};
+    for (int frame = 0; frame < 3; ++frame)
+        for (int j = 0; j < 3; ++j)
+            logo(a, j, (frame * 3 + j) * g.logoSize, 0, g.logoSize, brightness[frame]);
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintSplashBackground(const G& g, int32_t slot)
+{
+    ArtCanvas a(g.width, g.height);
+    splashScene(a, g, slot == SLOT_LOADING_BACKGROUND);
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintProgressBar(const G& g)
+{
+    const Box p = progressBox(g);
+    ArtCanvas a(p.w, p.h);
+    a.roundedRect(0, 0, p.w, p.h, p.h / 2.0);
+    a.verticalGradient(0, p.h, GOLD_LIGHT, GOLD_DARK);
+    cairo_fill(a.cr());
+    return a.encode(0x020A05);
+}
+
+std::vector<uint8_t> paintMenuBackground(const G& g)
+{
+    ArtCanvas a(g.width, g.height);
+    menuBackground(a, g, true);
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintTable(const G& g, int32_t slot)
+{
+    const Box t = slot == SLOT_TABLE ? tableBox(g) : headsUpTableBox(g);
+    ArtCanvas a(t.w, t.h);
+    tableFelt(a, t.w, t.h);
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintScrollArrows(const G& g)
+{
+    ArtCanvas a(g.arrowSize * 2, g.arrowSize);
+    const double s = g.arrowSize;
+    triangle(a, s / 2, s / 2, s - 1.5, 0, GOLD, 0x3A2A00);
+    triangle(a, s * 1.5, s / 2, s - 1.5, 1, GOLD, 0x3A2A00);
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintChips(const G& g)
+{
+    ArtCanvas a(g.chipSize * 5, g.chipSize);
+    for (int i = 0; i < 5; ++i)
+        chip(a, g.chipSize * (i + 0.5), g.chipSize / 2.0, g.chipSize / 2.0 - 0.5, CHIP_COLOURS[i]);
+    return a.encode(FELT);
+}
+
+// Dealer, small blind and big blind buttons.
+std::vector<uint8_t> paintMarkers(const G& g)
+{
+    const double s = g.markerSize;
+    ArtCanvas a(g.markerSize * 3, g.markerSize);
+    const char* letters[3] = {"D", "S", "B"};
+    const uint32_t bodies[3] = {0xF7F7F7, 0x2452B8, GOLD};
+    const uint32_t inks[3] = {INK, 0xFFFFFF, INK};
+    for (int i = 0; i < 3; ++i) {
+        a.ellipse(s * (i + 0.5), s / 2, s / 2 - 0.5, s / 2 - 0.5);
+        a.colour(bodies[i]);
+        a.fillPreserveStroke(1, 0x202020);
+        a.centredText(letters[i], s * (i + 0.5), s / 2, s * 0.62, true, inks[i]);
+    }
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintSuits(const G& g)
+{
+    ArtCanvas a(g.arrowSize * 4, g.arrowSize);
+    for (int i = 0; i < 4; ++i)
+        a.suit(i, g.arrowSize * (i + 0.5), g.arrowSize / 2.0, g.arrowSize - 1, suitColour(i));
+    return a.encode(CARD_WHITE);
+}
+
+std::vector<uint8_t> paintSoftKeyBar(const G& g)
+{
+    ArtCanvas a(g.width, g.softKeyHeight);
+    softKeyBar(a, g);
+    return a.encode(0);
+}
+
+// The stretchable middle of the selected row.
+std::vector<uint8_t> paintHighlightMiddle(const G& g)
+{
+    ArtCanvas a(8, g.rowHeight);
+    cairo_rectangle(a.cr(), 0, 0, 8, g.rowHeight);
+    a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
+    cairo_fill(a.cr());
+    cairo_rectangle(a.cr(), 0, 0, 8, 1);
+    a.colour(0xFFF3C4);
+    cairo_fill(a.cr());
+    cairo_rectangle(a.cr(), 0, g.rowHeight - 1, 8, 1);
+    a.colour(0x6A4A08);
+    cairo_fill(a.cr());
+    return a.encode(DEEP_GREEN);
+}
+
+// The rounded ends of the selected row.
+std::vector<uint8_t> paintHighlightEnds(const G& g)
+{
+    const double r = g.rowHeight / 2.0;
+    ArtCanvas a(g.rowHeight, g.rowHeight);
+    // Left end: half pill; right end: the other half.
+    cairo_save(a.cr());
+    cairo_rectangle(a.cr(), 0, 0, r, g.rowHeight);
+    cairo_clip(a.cr());
+    a.roundedRect(0, 0, g.rowHeight * 2, g.rowHeight, r);
+    a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
+    cairo_fill(a.cr());
+    cairo_restore(a.cr());
+    cairo_save(a.cr());
+    cairo_rectangle(a.cr(), r, 0, r, g.rowHeight);
+    cairo_clip(a.cr());
+    a.roundedRect(-g.rowHeight, 0, g.rowHeight * 2, g.rowHeight, r);
+    a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
+    cairo_fill(a.cr());
+    cairo_restore(a.cr());
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintRowBackground(const G& g, int32_t slot)
+{
+    const int32_t w = g.width - g.arrowSize - 8;
+    ArtCanvas a(w, g.rowHeight);
+    a.roundedRect(0.5, 0.5, w - 1, g.rowHeight - 1, g.rowHeight / 4.0);
+    const uint32_t base = slot == SLOT_ROW_BACKGROUND ? 0x0E3D22 : 0x124A2A;
+    a.verticalGradient(0, g.rowHeight, shade(base, 1.3), base);
+    a.fillPreserveStroke(1, 0x06200F);
+    return a.encode(DEEP_GREEN);
+}
+
+// All 52 faces: ranks across, suits down.
+std::vector<uint8_t> paintCardFaces(const G& g, int32_t slot)
+{
+    const bool small = slot == SLOT_SMALL_CARD_FACES;
+    const int32_t w = small ? g.smallCardWidth : g.cardWidth, h = small ? g.smallCardHeight : g.cardHeight;
+    ArtCanvas a(w * 13, h * 4);
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 0; rank < 13; ++rank)
+            card(a, rank * w, suit * h, w, h, rank, suit, small);
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintCardBack(const G& g, int32_t slot)
+{
+    const bool small = slot == SLOT_SMALL_CARD_BACK;
+    const int32_t w = small ? g.smallCardWidth : g.cardWidth, h = small ? g.smallCardHeight : g.cardHeight;
+    ArtCanvas a(w, h);
+    cardBack(a, 0, 0, w, h);
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintPot(const G& g)
+{
+    const double s = g.chipSize;
+    ArtCanvas a(g.chipSize * 2, g.chipSize * 2);
+    // Three short stacks seen from the front.
+    const int heights[3] = {3, 5, 2};
+    const double xs[3] = {s * 0.55, s * 1.0, s * 1.45};
+    const double ys[3] = {s * 1.45, s * 1.5, s * 1.6};
+    for (int k = 0; k < 3; ++k)
+        for (int i = 0; i < heights[k]; ++i) {
+            const double cy = ys[k] - i * s * 0.16;
+            a.ellipse(xs[k], cy, s * 0.42, s * 0.2);
+            a.colour(CHIP_COLOURS[(k + 1) % 5]);
+            a.fillPreserveStroke(0.8, 0x101010);
+        }
+    return a.encode(FELT);
+}
+
+// A seat box plain and with the gold edge of the player to act.
+std::vector<uint8_t> paintSeatBoxes(const G& g)
+{
+    ArtCanvas a(g.seatWidth * 2, g.seatHeight);
+    for (int i = 0; i < 2; ++i) {
+        a.roundedRect(i * g.seatWidth + 0.5, 0.5, g.seatWidth - 1, g.seatHeight - 1, g.seatHeight / 6.0);
+        a.verticalGradient(0, g.seatHeight, 0x16532F, 0x0B311B);
+        a.fillPreserveStroke(1, i == 0 ? 0x072012 : GOLD);
+    }
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintSeatBubbles(const G& g)
+{
+    const Box b = bubbleBox(g);
+    const double tail = bubbleTail(g);
+    ArtCanvas a(b.w, b.h * 2);
+    for (int i = 0; i < 2; ++i) { // 0: tail up (top seats), 1: tail down (bottom seats)
+        const double y0 = i * b.h + (i == 0 ? tail : 0);
+        const double bodyH = b.h - tail;
+        cairo_t* c = a.cr();
+        a.roundedRect(0.5, y0 + 0.5, b.w - 1, bodyH - 1, bodyH / 3);
+        const double tx = b.w * 0.3;
+        if (i == 0) {
+            cairo_move_to(c, tx - tail * 0.6, y0 + 1);
+            cairo_line_to(c, tx, y0 - tail + 0.5);
+            cairo_line_to(c, tx + tail * 0.6, y0 + 1);
+        } else {
+            cairo_move_to(c, tx - tail * 0.6, y0 + bodyH - 1);
+            cairo_line_to(c, tx, y0 + bodyH + tail - 0.5);
+            cairo_line_to(c, tx + tail * 0.6, y0 + bodyH - 1);
+        }
+        cairo_close_path(c);
+        a.colour(0xFFFDF2);
+        cairo_set_fill_rule(c, CAIRO_FILL_RULE_WINDING);
+        a.fillPreserveStroke(1, 0x3A3A3A);
+    }
+    return a.encode(FELT);
+}
+
+// An action button plain and focused.
+std::vector<uint8_t> paintActionButtons(const G& g)
+{
+    ArtCanvas a(g.buttonWidth, g.buttonHeight * 2);
+    button(a, 0, 0, g.buttonWidth, g.buttonHeight, false);
+    button(a, 0, g.buttonHeight, g.buttonWidth, g.buttonHeight, true);
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintAmountPanel(const G& g)
+{
+    const Box p = amountPanelBox(g);
+    ArtCanvas a(p.w, p.h);
+    panel(a, p.w, p.h, 0x5A140E, 0x220504);
+    // The amount field between the arrow buttons.
+    const double fieldY = 6 + glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight + 4;
+    const double inset = 6 + g.keyHeight + 4;
+    a.roundedRect(inset, fieldY, p.w - 2 * inset, g.keyHeight, 3);
+    a.verticalGradient(fieldY, g.keyHeight, 0xE8E1C8, 0xFFFFFF);
+    a.fillPreserveStroke(1, 0x201008);
+    return a.encode(FELT);
+}
+
+// Down and up buttons, each plain and focused.
+std::vector<uint8_t> paintAmountArrows(const G& g)
+{
+    const double s = g.keyHeight;
+    ArtCanvas a(g.keyHeight * 4, g.keyHeight);
+    for (int i = 0; i < 4; ++i) {
+        button(a, i * s, 0, s, s, i % 2 == 1);
+        triangle(a, i * s + s / 2, s / 2, s * 0.5, i < 2 ? 2 : 3, i % 2 ? GOLD : BURGUNDY, 0x201008);
+    }
+    return a.encode(0x3A0C08);
+}
+
+// A key and a double-width key, each plain and focused.
+std::vector<uint8_t> paintKeypadKeys(const G& g)
+{
+    const int32_t wide = 2 * g.keyWidth + 3;
+    ArtCanvas a(2 * g.keyWidth + 2 * wide, g.keyHeight);
+    button(a, 0, 0, g.keyWidth, g.keyHeight, false);
+    button(a, g.keyWidth, 0, g.keyWidth, g.keyHeight, true);
+    button(a, 2 * g.keyWidth, 0, wide, g.keyHeight, false);
+    button(a, 2 * g.keyWidth + wide, 0, wide, g.keyHeight, true);
+    return a.encode(0x3A0C08);
+}
+
+std::vector<uint8_t> paintAvatars(const G& g)
+{
+    ArtCanvas a(g.avatarSize * 8, g.avatarSize);
+    for (int i = 0; i < 8; ++i)
+        avatar(a, i, i * g.avatarSize, 0, g.avatarSize);
+    return a.encode(FELT);
+}
+
+// One tall picture cut in three for the heads-up screen: the top band, a middle tile
+// that repeats without seams, and the bottom band.
+std::vector<uint8_t> paintHeadsUpBand(const G& g, int32_t slot)
+{
+    const int32_t h = slot == SLOT_HEADSUP_TOP ? g.titleHeight : slot == SLOT_HEADSUP_TILE ? 8 : g.softKeyHeight;
+    const double w = g.width;
+    ArtCanvas a(g.width, h);
+    cairo_rectangle(a.cr(), 0, 0, w, h);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, w, 0);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.04, 0.16, 0.09);
+    cairo_pattern_add_color_stop_rgb(p, 0.5, 0.1, 0.33, 0.19);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.04, 0.16, 0.09);
+    cairo_set_source(a.cr(), p);
+    cairo_fill(a.cr());
+    cairo_pattern_destroy(p);
+    if (slot == SLOT_HEADSUP_TOP) {
+        cairo_rectangle(a.cr(), 0, 0, w, h);
+        a.verticalGradient(0, h, 0x000000, 0x000000);
+        a.colour(0x000000, 0.35);
+        cairo_fill(a.cr());
+        a.centredText("HEADS-UP", w / 2, h / 2.0, h * 0.55, true, shade(GOLD, 0.8));
+    }
+    if (slot == SLOT_HEADSUP_BOTTOM) {
+        cairo_rectangle(a.cr(), 0, 0, w, 1);
+        a.colour(GOLD_DARK);
+        cairo_fill(a.cr());
+    }
+    return a.encode(0);
+}
+
+std::vector<uint8_t> paintMessagePanel(const G& g)
+{
+    const Box m = messageBox(g);
+    ArtCanvas a(m.w, m.h);
+    panel(a, m.w, m.h, 0x1A5A34, 0x082614);
+    return a.encode(FELT);
+}
+
+std::vector<uint8_t> paintTitleLogo(const G& g)
+{
+    const Box t = titleLogoBox(g);
+    ArtCanvas a(t.w, t.h);
+    wordmark(a, t.w / 2.0, t.h / 2.0, t.h * 0.7, t.w * 0.95);
+    return a.encode(0x5A140E);
+}
+
+// The menu icons, one square of side s each, from x = 0: cash, heads-up,
+// tournament, options, help, about.
+void drawCashIcon(ArtCanvas& a, double s)
+{
+    a.ellipse(s / 2, s / 2, s * 0.44, s * 0.44);
+    a.colour(GOLD);
+    a.fillPreserveStroke(1, GOLD_DARK);
+    a.centredText("$", s / 2, s / 2, s * 0.6, true, 0x5A3A00);
+}
+
+void drawHeadsUpIcon(ArtCanvas& a, double s)
+{
+    cardBack(a, s * 1.08, s * 0.15, s * 0.5, s * 0.7);
+    card(a, s * 1.42, s * 0.15, s * 0.5, s * 0.7, 12, 0, true);
+}
+
+void drawTrophyIcon(ArtCanvas& a, double s)
+{
+    cairo_t* c = a.cr();
+    cairo_move_to(c, s * 2.22, s * 0.12);
+    cairo_line_to(c, s * 2.78, s * 0.12);
+    cairo_curve_to(c, s * 2.78, s * 0.5, s * 2.6, s * 0.6, s * 2.55, s * 0.62);
+    cairo_line_to(c, s * 2.55, s * 0.75);
+    cairo_line_to(c, s * 2.68, s * 0.85);
+    cairo_line_to(c, s * 2.32, s * 0.85);
+    cairo_line_to(c, s * 2.45, s * 0.75);
+    cairo_line_to(c, s * 2.45, s * 0.62);
+    cairo_curve_to(c, s * 2.4, s * 0.6, s * 2.22, s * 0.5, s * 2.22, s * 0.12);
+    cairo_close_path(c);
+    a.colour(GOLD);
+    a.fillPreserveStroke(1, GOLD_DARK);
+}
+
+void drawGearIcon(ArtCanvas& a, double s)
+{
+    cairo_t* c = a.cr();
+    for (int i = 0; i < 8; ++i) {
+        cairo_save(c);
+        cairo_translate(c, s * 3.5, s * 0.5);
+        cairo_rotate(c, i * M_PI / 4);
+        cairo_rectangle(c, -s * 0.07, -s * 0.44, s * 0.14, s * 0.2);
+        cairo_restore(c);
+    }
+    a.colour(0xC8C8C8);
+    cairo_fill(c);
+    a.ellipse(s * 3.5, s * 0.5, s * 0.3, s * 0.3);
+    a.colour(0xC8C8C8);
+    a.fillPreserveStroke(1, 0x505050);
+    a.ellipse(s * 3.5, s * 0.5, s * 0.11, s * 0.11);
+    a.colour(DEEP_GREEN);
+    cairo_fill(c);
+}
+
+void drawHelpAndAboutBadges(ArtCanvas& a, double s)
+{
+    a.ellipse(s * 4.5, s / 2, s * 0.42, s * 0.42);
+    a.colour(0x2452B8);
+    a.fillPreserveStroke(1, 0xFFFFFF);
+    a.centredText("?", s * 4.5, s / 2, s * 0.6, true, 0xFFFFFF);
+    a.ellipse(s * 5.5, s / 2, s * 0.42, s * 0.42);
+    a.colour(BURGUNDY);
+    a.fillPreserveStroke(1, GOLD);
+    a.centredText("i", s * 5.5, s / 2, s * 0.6, true, GOLD);
+}
+
+std::vector<uint8_t> paintMenuIcons(const G& g)
+{
+    const double s = iconSize(g);
+    ArtCanvas a(int32_t(s) * 6, int32_t(s));
+    drawCashIcon(a, s);
+    drawHeadsUpIcon(a, s);
+    drawTrophyIcon(a, s);
+    drawGearIcon(a, s);
+    drawHelpAndAboutBadges(a, s);
+    return a.encode(DEEP_GREEN);
+}
+
+// A checkbox empty and ticked.
+std::vector<uint8_t> paintCheckbox(const G& g)
+{
+    const double s = checkboxSize(g);
+    ArtCanvas a(int32_t(s) * 2, int32_t(s));
+    for (int i = 0; i < 2; ++i) {
+        a.roundedRect(i * s + 0.5, 0.5, s - 1, s - 1, s / 5);
+        a.verticalGradient(0, s, 0xFFFFFF, 0xD8D2BC);
+        a.fillPreserveStroke(1, 0x3A3A3A);
+    }
+    cairo_move_to(a.cr(), s * 1.2, s * 0.5);
+    cairo_line_to(a.cr(), s * 1.42, s * 0.75);
+    cairo_line_to(a.cr(), s * 1.8, s * 0.22);
+    a.colour(0x1F8A3C);
+    cairo_set_line_width(a.cr(), std::max(1.5, s / 6));
+    cairo_stroke(a.cr());
+    return a.encode(DEEP_GREEN);
+}
+
+// The gauge track and its gold fill.
+std::vector<uint8_t> paintGauge(const G& g)
+{
+    const Box b = gaugeBox(g);
+    ArtCanvas a(b.w, b.h * 2);
+    a.roundedRect(0.5, 0.5, b.w - 1, b.h - 1, b.h / 2.0);
+    a.colour(0x06200F);
+    a.fillPreserveStroke(1, GOLD_DARK);
+    a.roundedRect(0.5, b.h + 0.5, b.w - 1, b.h - 1, b.h / 2.0);
+    a.verticalGradient(b.h, b.h, GOLD_LIGHT, GOLD_DARK);
+    a.fillPreserveStroke(1, GOLD_DARK);
+    return a.encode(DEEP_GREEN);
+}
+
+std::vector<uint8_t> paintTextField(const G& g)
+{
+    const Box b = textFieldBox(g);
+    ArtCanvas a(b.w, b.h);
+    a.roundedRect(0.5, 0.5, b.w - 1, b.h - 1, 3);
+    a.verticalGradient(0, b.h, 0xE4DDC4, 0xFFFFFF);
+    a.fillPreserveStroke(1, GOLD);
+    return a.encode(0x490D07);
+}
+
 std::vector<uint8_t> paint(const G& g, int32_t slot)
 {
-    const double W = g.width, H = g.height;
     switch (slot) {
-    case SLOT_LOGO_STRIP: {
-        ArtCanvas a(g.logoSize * 9, g.logoSize);
-        cairo_rectangle(a.cr(), 0, 0, a.width(), a.height());
-        a.colour(DEEP_GREEN);
-        cairo_fill(a.cr());
-        const double brightness[3] = {0.35, 0.7, 1.0};
-        for (int frame = 0; frame < 3; ++frame)
-            for (int j = 0; j < 3; ++j)
-                logo(a, j, (frame * 3 + j) * g.logoSize, 0, g.logoSize, brightness[frame]);
-        return a.encode(DEEP_GREEN);
-    }
+    case SLOT_LOGO_STRIP:
+        return paintLogoStrip(g);
     case SLOT_SPLASH_BACKGROUND:
-    case SLOT_LOADING_BACKGROUND: {
-        ArtCanvas a(g.width, g.height);
-        splashScene(a, g, slot == SLOT_LOADING_BACKGROUND);
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_PROGRESS_BAR: {
-        const Box p = progressBox(g);
-        ArtCanvas a(p.w, p.h);
-        a.roundedRect(0, 0, p.w, p.h, p.h / 2.0);
-        a.verticalGradient(0, p.h, GOLD_LIGHT, GOLD_DARK);
-        cairo_fill(a.cr());
-        return a.encode(0x020A05);
-    }
-    case SLOT_MENU_BACKGROUND: {
-        ArtCanvas a(g.width, g.height);
-        menuBackground(a, g, true);
-        return a.encode(DEEP_GREEN);
-    }
+    case SLOT_LOADING_BACKGROUND:
+        return paintSplashBackground(g, slot);
+    case SLOT_PROGRESS_BAR:
+        return paintProgressBar(g);
+    case SLOT_MENU_BACKGROUND:
+        return paintMenuBackground(g);
     case SLOT_TABLE:
-    case SLOT_HEADSUP_TABLE: {
-        const Box t = slot == SLOT_TABLE ? tableBox(g) : headsUpTableBox(g);
-        ArtCanvas a(t.w, t.h);
-        tableFelt(a, t.w, t.h);
-        return a.encode(FELT);
-    }
-    case SLOT_SCROLL_ARROWS: {
-        ArtCanvas a(g.arrowSize * 2, g.arrowSize);
-        const double s = g.arrowSize;
-        triangle(a, s / 2, s / 2, s - 1.5, 0, GOLD, 0x3A2A00);
-        triangle(a, s * 1.5, s / 2, s - 1.5, 1, GOLD, 0x3A2A00);
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_CHIPS: {
-        ArtCanvas a(g.chipSize * 5, g.chipSize);
-        for (int i = 0; i < 5; ++i)
-            chip(a, g.chipSize * (i + 0.5), g.chipSize / 2.0, g.chipSize / 2.0 - 0.5, CHIP_COLOURS[i]);
-        return a.encode(FELT);
-    }
-    case SLOT_MARKERS: {
-        const double s = g.markerSize;
-        ArtCanvas a(g.markerSize * 3, g.markerSize);
-        const char* letters[3] = {"D", "S", "B"};
-        const uint32_t bodies[3] = {0xF7F7F7, 0x2452B8, GOLD};
-        const uint32_t inks[3] = {INK, 0xFFFFFF, INK};
-        for (int i = 0; i < 3; ++i) {
-            a.ellipse(s * (i + 0.5), s / 2, s / 2 - 0.5, s / 2 - 0.5);
-            a.colour(bodies[i]);
-            a.fillPreserveStroke(1, 0x202020);
-            a.centredText(letters[i], s * (i + 0.5), s / 2, s * 0.62, true, inks[i]);
-        }
-        return a.encode(FELT);
-    }
-    case SLOT_SUITS: {
-        ArtCanvas a(g.arrowSize * 4, g.arrowSize);
-        for (int i = 0; i < 4; ++i)
-            a.suit(i, g.arrowSize * (i + 0.5), g.arrowSize / 2.0, g.arrowSize - 1, suitColour(i));
-        return a.encode(CARD_WHITE);
-    }
-    case SLOT_SOFT_KEY_BAR: {
-        ArtCanvas a(g.width, g.softKeyHeight);
-        softKeyBar(a, g);
-        return a.encode(0);
-    }
-    case SLOT_HIGHLIGHT_MIDDLE: {
-        ArtCanvas a(8, g.rowHeight);
-        cairo_rectangle(a.cr(), 0, 0, 8, g.rowHeight);
-        a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
-        cairo_fill(a.cr());
-        cairo_rectangle(a.cr(), 0, 0, 8, 1);
-        a.colour(0xFFF3C4);
-        cairo_fill(a.cr());
-        cairo_rectangle(a.cr(), 0, g.rowHeight - 1, 8, 1);
-        a.colour(0x6A4A08);
-        cairo_fill(a.cr());
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_HIGHLIGHT_ENDS: {
-        const double r = g.rowHeight / 2.0;
-        ArtCanvas a(g.rowHeight, g.rowHeight);
-        // Left end: half pill; right end: the other half.
-        cairo_save(a.cr());
-        cairo_rectangle(a.cr(), 0, 0, r, g.rowHeight);
-        cairo_clip(a.cr());
-        a.roundedRect(0, 0, g.rowHeight * 2, g.rowHeight, r);
-        a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
-        cairo_fill(a.cr());
-        cairo_restore(a.cr());
-        cairo_save(a.cr());
-        cairo_rectangle(a.cr(), r, 0, r, g.rowHeight);
-        cairo_clip(a.cr());
-        a.roundedRect(-g.rowHeight, 0, g.rowHeight * 2, g.rowHeight, r);
-        a.verticalGradient(0, g.rowHeight, GOLD_LIGHT, GOLD_DARK);
-        cairo_fill(a.cr());
-        cairo_restore(a.cr());
-        return a.encode(DEEP_GREEN);
-    }
+    case SLOT_HEADSUP_TABLE:
+        return paintTable(g, slot);
+    case SLOT_SCROLL_ARROWS:
+        return paintScrollArrows(g);
+    case SLOT_CHIPS:
+        return paintChips(g);
+    case SLOT_MARKERS:
+        return paintMarkers(g);
+    case SLOT_SUITS:
+        return paintSuits(g);
+    case SLOT_SOFT_KEY_BAR:
+        return paintSoftKeyBar(g);
+    case SLOT_HIGHLIGHT_MIDDLE:
+        return paintHighlightMiddle(g);
+    case SLOT_HIGHLIGHT_ENDS:
+        return paintHighlightEnds(g);
     case SLOT_ROW_BACKGROUND:
-    case SLOT_ROW_BACKGROUND_ALT: {
-        const int32_t w = g.width - g.arrowSize - 8;
-        ArtCanvas a(w, g.rowHeight);
-        a.roundedRect(0.5, 0.5, w - 1, g.rowHeight - 1, g.rowHeight / 4.0);
-        const uint32_t base = slot == SLOT_ROW_BACKGROUND ? 0x0E3D22 : 0x124A2A;
-        a.verticalGradient(0, g.rowHeight, shade(base, 1.3), base);
-        a.fillPreserveStroke(1, 0x06200F);
-        return a.encode(DEEP_GREEN);
-    }
+    case SLOT_ROW_BACKGROUND_ALT:
+        return paintRowBackground(g, slot);
     case SLOT_CARD_FACES:
-    case SLOT_SMALL_CARD_FACES: {
-        const bool small = slot == SLOT_SMALL_CARD_FACES;
-        const int32_t w = small ? g.smallCardWidth : g.cardWidth, h = small ? g.smallCardHeight : g.cardHeight;
-        ArtCanvas a(w * 13, h * 4);
-        for (int suit = 0; suit < 4; ++suit)
-            for (int rank = 0; rank < 13; ++rank)
-                card(a, rank * w, suit * h, w, h, rank, suit, small);
-        return a.encode(FELT);
-    }
+    case SLOT_SMALL_CARD_FACES:
+        return paintCardFaces(g, slot);
     case SLOT_CARD_BACK:
-    case SLOT_SMALL_CARD_BACK: {
-        const bool small = slot == SLOT_SMALL_CARD_BACK;
-        const int32_t w = small ? g.smallCardWidth : g.cardWidth, h = small ? g.smallCardHeight : g.cardHeight;
-        ArtCanvas a(w, h);
-        cardBack(a, 0, 0, w, h);
-        return a.encode(FELT);
-    }
-    case SLOT_POT: {
-        const double s = g.chipSize;
-        ArtCanvas a(g.chipSize * 2, g.chipSize * 2);
-        // Three short stacks seen from the front.
-        const int heights[3] = {3, 5, 2};
-        const double xs[3] = {s * 0.55, s * 1.0, s * 1.45};
-        const double ys[3] = {s * 1.45, s * 1.5, s * 1.6};
-        for (int k = 0; k < 3; ++k)
-            for (int i = 0; i < heights[k]; ++i) {
-                const double cy = ys[k] - i * s * 0.16;
-                a.ellipse(xs[k], cy, s * 0.42, s * 0.2);
-                a.colour(CHIP_COLOURS[(k + 1) % 5]);
-                a.fillPreserveStroke(0.8, 0x101010);
-            }
-        return a.encode(FELT);
-    }
-    case SLOT_SEAT_BOX: {
-        ArtCanvas a(g.seatWidth * 2, g.seatHeight);
-        for (int i = 0; i < 2; ++i) {
-            a.roundedRect(i * g.seatWidth + 0.5, 0.5, g.seatWidth - 1, g.seatHeight - 1, g.seatHeight / 6.0);
-            a.verticalGradient(0, g.seatHeight, 0x16532F, 0x0B311B);
-            a.fillPreserveStroke(1, i == 0 ? 0x072012 : GOLD);
-        }
-        return a.encode(FELT);
-    }
-    case SLOT_SEAT_BUBBLE: {
-        const Box b = bubbleBox(g);
-        const double tail = bubbleTail(g);
-        ArtCanvas a(b.w, b.h * 2);
-        for (int i = 0; i < 2; ++i) { // 0: tail up (top seats), 1: tail down (bottom seats)
-            const double y0 = i * b.h + (i == 0 ? tail : 0);
-            const double bodyH = b.h - tail;
-            cairo_t* c = a.cr();
-            a.roundedRect(0.5, y0 + 0.5, b.w - 1, bodyH - 1, bodyH / 3);
-            const double tx = b.w * 0.3;
-            if (i == 0) {
-                cairo_move_to(c, tx - tail * 0.6, y0 + 1);
-                cairo_line_to(c, tx, y0 - tail + 0.5);
-                cairo_line_to(c, tx + tail * 0.6, y0 + 1);
-            } else {
-                cairo_move_to(c, tx - tail * 0.6, y0 + bodyH - 1);
-                cairo_line_to(c, tx, y0 + bodyH + tail - 0.5);
-                cairo_line_to(c, tx + tail * 0.6, y0 + bodyH - 1);
-            }
-            cairo_close_path(c);
-            a.colour(0xFFFDF2);
-            cairo_set_fill_rule(c, CAIRO_FILL_RULE_WINDING);
-            a.fillPreserveStroke(1, 0x3A3A3A);
-        }
-        return a.encode(FELT);
-    }
-    case SLOT_ACTION_BUTTONS: {
-        ArtCanvas a(g.buttonWidth, g.buttonHeight * 2);
-        button(a, 0, 0, g.buttonWidth, g.buttonHeight, false);
-        button(a, 0, g.buttonHeight, g.buttonWidth, g.buttonHeight, true);
-        return a.encode(FELT);
-    }
-    case SLOT_AMOUNT_PANEL: {
-        const Box p = amountPanelBox(g);
-        ArtCanvas a(p.w, p.h);
-        panel(a, p.w, p.h, 0x5A140E, 0x220504);
-        // The amount field between the arrow buttons.
-        const double fieldY = 6 + glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight + 4;
-        const double inset = 6 + g.keyHeight + 4;
-        a.roundedRect(inset, fieldY, p.w - 2 * inset, g.keyHeight, 3);
-        a.verticalGradient(fieldY, g.keyHeight, 0xE8E1C8, 0xFFFFFF);
-        a.fillPreserveStroke(1, 0x201008);
-        return a.encode(FELT);
-    }
-    case SLOT_AMOUNT_ARROWS: {
-        const double s = g.keyHeight;
-        ArtCanvas a(g.keyHeight * 4, g.keyHeight);
-        for (int i = 0; i < 4; ++i) {
-            button(a, i * s, 0, s, s, i % 2 == 1);
-            triangle(a, i * s + s / 2, s / 2, s * 0.5, i < 2 ? 2 : 3, i % 2 ? GOLD : BURGUNDY, 0x201008);
-        }
-        return a.encode(0x3A0C08);
-    }
-    case SLOT_KEYPAD_KEYS: {
-        const int32_t wide = 2 * g.keyWidth + 3;
-        ArtCanvas a(2 * g.keyWidth + 2 * wide, g.keyHeight);
-        button(a, 0, 0, g.keyWidth, g.keyHeight, false);
-        button(a, g.keyWidth, 0, g.keyWidth, g.keyHeight, true);
-        button(a, 2 * g.keyWidth, 0, wide, g.keyHeight, false);
-        button(a, 2 * g.keyWidth + wide, 0, wide, g.keyHeight, true);
-        return a.encode(0x3A0C08);
-    }
-    case SLOT_AVATARS: {
-        ArtCanvas a(g.avatarSize * 8, g.avatarSize);
-        for (int i = 0; i < 8; ++i)
-            avatar(a, i, i * g.avatarSize, 0, g.avatarSize);
-        return a.encode(FELT);
-    }
+    case SLOT_SMALL_CARD_BACK:
+        return paintCardBack(g, slot);
+    case SLOT_POT:
+        return paintPot(g);
+    case SLOT_SEAT_BOX:
+        return paintSeatBoxes(g);
+    case SLOT_SEAT_BUBBLE:
+        return paintSeatBubbles(g);
+    case SLOT_ACTION_BUTTONS:
+        return paintActionButtons(g);
+    case SLOT_AMOUNT_PANEL:
+        return paintAmountPanel(g);
+    case SLOT_AMOUNT_ARROWS:
+        return paintAmountArrows(g);
+    case SLOT_KEYPAD_KEYS:
+        return paintKeypadKeys(g);
+    case SLOT_AVATARS:
+        return paintAvatars(g);
     case SLOT_HEADSUP_TOP:
     case SLOT_HEADSUP_TILE:
-    case SLOT_HEADSUP_BOTTOM: {
-        // One tall picture cut in three: the middle tile repeats without seams.
-        const int32_t h = slot == SLOT_HEADSUP_TOP ? g.titleHeight : slot == SLOT_HEADSUP_TILE ? 8 : g.softKeyHeight;
-        ArtCanvas a(g.width, h);
-        cairo_rectangle(a.cr(), 0, 0, W, h);
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, W, 0);
-        cairo_pattern_add_color_stop_rgb(p, 0, 0.04, 0.16, 0.09);
-        cairo_pattern_add_color_stop_rgb(p, 0.5, 0.1, 0.33, 0.19);
-        cairo_pattern_add_color_stop_rgb(p, 1, 0.04, 0.16, 0.09);
-        cairo_set_source(a.cr(), p);
-        cairo_fill(a.cr());
-        cairo_pattern_destroy(p);
-        if (slot == SLOT_HEADSUP_TOP) {
-            cairo_rectangle(a.cr(), 0, 0, W, h);
-            a.verticalGradient(0, h, 0x000000, 0x000000);
-            a.colour(0x000000, 0.35);
-            cairo_fill(a.cr());
-            a.centredText("HEADS-UP", W / 2, h / 2.0, h * 0.55, true, shade(GOLD, 0.8));
-        }
-        if (slot == SLOT_HEADSUP_BOTTOM) {
-            cairo_rectangle(a.cr(), 0, 0, W, 1);
-            a.colour(GOLD_DARK);
-            cairo_fill(a.cr());
-        }
-        return a.encode(0);
-    }
-    case SLOT_MESSAGE_PANEL: {
-        const Box m = messageBox(g);
-        ArtCanvas a(m.w, m.h);
-        panel(a, m.w, m.h, 0x1A5A34, 0x082614);
-        return a.encode(FELT);
-    }
-    case SLOT_TITLE_LOGO: {
-        const Box t = titleLogoBox(g);
-        ArtCanvas a(t.w, t.h);
-        wordmark(a, t.w / 2.0, t.h / 2.0, t.h * 0.7, t.w * 0.95);
-        return a.encode(0x5A140E);
-    }
-    case SLOT_MENU_ICONS: {
-        const double s = iconSize(g);
-        ArtCanvas a(int32_t(s) * 6, int32_t(s));
-        // cash: gold coin with $
-        a.ellipse(s / 2, s / 2, s * 0.44, s * 0.44);
-        a.colour(GOLD);
-        a.fillPreserveStroke(1, GOLD_DARK);
-        a.centredText("$", s / 2, s / 2, s * 0.6, true, 0x5A3A00);
-        // heads-up: two cards
-        cardBack(a, s * 1.08, s * 0.15, s * 0.5, s * 0.7);
-        card(a, s * 1.42, s * 0.15, s * 0.5, s * 0.7, 12, 0, true);
-        // tournament: trophy
-        cairo_t* c = a.cr();
-        cairo_move_to(c, s * 2.22, s * 0.12);
-        cairo_line_to(c, s * 2.78, s * 0.12);
-        cairo_curve_to(c, s * 2.78, s * 0.5, s * 2.6, s * 0.6, s * 2.55, s * 0.62);
-        cairo_line_to(c, s * 2.55, s * 0.75);
-        cairo_line_to(c, s * 2.68, s * 0.85);
-        cairo_line_to(c, s * 2.32, s * 0.85);
-        cairo_line_to(c, s * 2.45, s * 0.75);
-        cairo_line_to(c, s * 2.45, s * 0.62);
-        cairo_curve_to(c, s * 2.4, s * 0.6, s * 2.22, s * 0.5, s * 2.22, s * 0.12);
-        cairo_close_path(c);
-        a.colour(GOLD);
-        a.fillPreserveStroke(1, GOLD_DARK);
-        // options: gear
-        for (int i = 0; i < 8; ++i) {
-            cairo_save(c);
-            cairo_translate(c, s * 3.5, s * 0.5);
-            cairo_rotate(c, i * M_PI / 4);
-            cairo_rectangle(c, -s * 0.07, -s * 0.44, s * 0.14, s * 0.2);
-            cairo_restore(c);
-        }
-        a.colour(0xC8C8C8);
-        cairo_fill(c);
-        a.ellipse(s * 3.5, s * 0.5, s * 0.3, s * 0.3);
-        a.colour(0xC8C8C8);
-        a.fillPreserveStroke(1, 0x505050);
-        a.ellipse(s * 3.5, s * 0.5, s * 0.11, s * 0.11);
-        a.colour(DEEP_GREEN);
-        cairo_fill(c);
-        // help and about: round badges
-        a.ellipse(s * 4.5, s / 2, s * 0.42, s * 0.42);
-        a.colour(0x2452B8);
-        a.fillPreserveStroke(1, 0xFFFFFF);
-        a.centredText("?", s * 4.5, s / 2, s * 0.6, true, 0xFFFFFF);
-        a.ellipse(s * 5.5, s / 2, s * 0.42, s * 0.42);
-        a.colour(BURGUNDY);
-        a.fillPreserveStroke(1, GOLD);
-        a.centredText("i", s * 5.5, s / 2, s * 0.6, true, GOLD);
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_CHECKBOX: {
-        const double s = checkboxSize(g);
-        ArtCanvas a(int32_t(s) * 2, int32_t(s));
-        for (int i = 0; i < 2; ++i) {
-            a.roundedRect(i * s + 0.5, 0.5, s - 1, s - 1, s / 5);
-            a.verticalGradient(0, s, 0xFFFFFF, 0xD8D2BC);
-            a.fillPreserveStroke(1, 0x3A3A3A);
-        }
-        cairo_move_to(a.cr(), s * 1.2, s * 0.5);
-        cairo_line_to(a.cr(), s * 1.42, s * 0.75);
-        cairo_line_to(a.cr(), s * 1.8, s * 0.22);
-        a.colour(0x1F8A3C);
-        cairo_set_line_width(a.cr(), std::max(1.5, s / 6));
-        cairo_stroke(a.cr());
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_GAUGE: {
-        const Box b = gaugeBox(g);
-        ArtCanvas a(b.w, b.h * 2);
-        a.roundedRect(0.5, 0.5, b.w - 1, b.h - 1, b.h / 2.0);
-        a.colour(0x06200F);
-        a.fillPreserveStroke(1, GOLD_DARK);
-        a.roundedRect(0.5, b.h + 0.5, b.w - 1, b.h - 1, b.h / 2.0);
-        a.verticalGradient(b.h, b.h, GOLD_LIGHT, GOLD_DARK);
-        a.fillPreserveStroke(1, GOLD_DARK);
-        return a.encode(DEEP_GREEN);
-    }
-    case SLOT_TEXT_FIELD: {
-        const Box b = textFieldBox(g);
-        ArtCanvas a(b.w, b.h);
-        a.roundedRect(0.5, 0.5, b.w - 1, b.h - 1, 3);
-        a.verticalGradient(0, b.h, 0xE4DDC4, 0xFFFFFF);
-        a.fillPreserveStroke(1, GOLD);
-        return a.encode(0x490D07);
-    }
+    case SLOT_HEADSUP_BOTTOM:
+        return paintHeadsUpBand(g, slot);
+    case SLOT_MESSAGE_PANEL:
+        return paintMessagePanel(g);
+    case SLOT_TITLE_LOGO:
+        return paintTitleLogo(g);
+    case SLOT_MENU_ICONS:
+        return paintMenuIcons(g);
+    case SLOT_CHECKBOX:
+        return paintCheckbox(g);
+    case SLOT_GAUGE:
+        return paintGauge(g);
+    case SLOT_TEXT_FIELD:
+        return paintTextField(g);
     default:
         if (slot >= SLOT_GLYPHS_FIRST && slot < SLOT_GLYPHS_FIRST + GLYPH_FAMILY_COUNT)
             return glyphSheet(g, slot - SLOT_GLYPHS_FIRST);
-        (void)H;
         return {};
     }
 }

@@ -2,15 +2,15 @@
 
 #include "Font.h"
 #include "core/resources/Base2DImage.h"
+#include "core/runtime/DiagnosticSink.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 void refuseDrawing(const char* message)
 {
-    std::printf("%s\n", message);
+    DiagnosticSink::print("%s\n", message);
     throw message;
 }
 

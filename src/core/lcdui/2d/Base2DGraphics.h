@@ -110,5 +110,5 @@ private:
     ImageProvider* images = nullptr;
 };
 
-// Prints the message and a line feed on standard output and throws the text.
+// Prints the message and a line feed through the DiagnosticSink and throws the text.
 [[noreturn]] void refuseDrawing(const char* message);
