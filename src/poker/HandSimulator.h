@@ -4,6 +4,7 @@
 #include "poker/TableDriver.h"
 
 #include <cstdint>
+#include <functional>
 
 // Computer players at one table playing hand after hand through the TableDriver;
 // a player who busts is replaced at once by a new one with the buy-in.
@@ -24,6 +25,8 @@ public:
     int64_t handsPlayed = 0;
     int64_t showdowns = 0;
     int64_t buyins = 0; // chips brought in, the first stacks included
+    // Called after every frame, e.g. by a hand-history writer; optional.
+    std::function<void(const PokerTable&)> afterFrame;
 
 private:
     void refill();
