@@ -341,3 +341,14 @@ TEST(HandHistoryWriterTest, TournamentHandsAtTheFirstTableAddUp)
     EXPECT_EQ(writer.handsDropped, 0);
     checkCarryOver(reader, 0);
 }
+
+TEST(HandHistoryWriterTest, NamesAreWrittenInASafeUtf8Form)
+{
+    auto safe = [](const std::u16string& name) {
+        return HandHistoryWriter::safeName(name.data(), int32_t(name.size()));
+    };
+    EXPECT_EQ(safe(u"Zo\u00e9"), "Zo\xc3\xa9");
+    EXPECT_EQ(safe(u"  [a]:b\n "), "_a__b_");
+    EXPECT_EQ(safe(u"\U0001F0A1 \xD800"), "\xf0\x9f\x82\xa1 \xef\xbf\xbd"); // a pair, then a lone surrogate
+    EXPECT_EQ(safe(u"   "), "Player");
+}

@@ -117,8 +117,8 @@ std::string HandHistoryFile::fileNameFor(int64_t utcMillis)
     if (!localtime_r(&seconds, &local))
         return std::string(FILE_PREFIX) + "unknown-date" + FILE_SUFFIX;
     char name[64];
-    std::snprintf(name, sizeof name, "%s%04d-%02d-%02d%s", FILE_PREFIX, local.tm_year + 1900, local.tm_mon + 1,
-        local.tm_mday, FILE_SUFFIX);
+    std::snprintf(name, sizeof name, "%s%04d-%02d-%02d%s", FILE_PREFIX, local.tm_year + 1900,
+        local.tm_mon + 1, local.tm_mday, FILE_SUFFIX);
     return name;
 }
 

@@ -27,7 +27,8 @@ void put(const std::string& path, const std::string& text)
 
 std::string hand(int n)
 {
-    return "PokerStars Hand #" + std::to_string(n) + ":  Hold'em No Limit (5/10) - 2024/03/09 23:30:00 ET\nA\n\n";
+    return "PokerStars Hand #" + std::to_string(n) + ":  Hold'em No Limit (5/10) - 2024/03/09 23:30:00 ET\n"
+           "A\n\n";
 }
 
 // The machine's zone for one test.

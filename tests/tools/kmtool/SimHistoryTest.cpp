@@ -55,7 +55,8 @@ TEST(SimHistoryTest, RunsAppendToOneFileWithoutRepeatingANumber)
         if (line.rfind("PokerStars Hand #", 0) == 0) {
             EXPECT_TRUE(first || previous.empty()) << "no blank line before " << line;
             EXPECT_TRUE(numbers.insert(line.substr(0, line.find(':'))).second) << line;
-            tournamentHands += line.find(": Tournament #1, 0+0 Hold'em No Limit - Level ") != std::string::npos;
+            bool tournament = line.find(": Tournament #1, 0+0 Hold'em No Limit - Level ") < line.size();
+            tournamentHands += tournament ? 1 : 0;
         }
         first = false;
         previous = line;
