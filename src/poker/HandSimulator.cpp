@@ -35,6 +35,8 @@ bool HandSimulator::play(int64_t hands, int64_t maxFrames)
             table.handOver = false; // nobody to press a key
         int8_t before = table.state;
         driver.frame();
+        if (afterFrame)
+            afterFrame(table);
         if (before == PokerTable::STATE_SHOWDOWN && table.state == PokerTable::STATE_PAY)
             ++showdowns;
         if (before == PokerTable::STATE_SETTLE && table.state == PokerTable::STATE_START_HAND) {

@@ -4,6 +4,7 @@
 #include "poker/TableDriver.h"
 
 #include <cstdint>
+#include <functional>
 
 // Computer players at one table playing hand after hand through the TableDriver;
 // a player who busts is replaced at once by a new one with the buy-in, and so is a
@@ -33,6 +34,8 @@ public:
     // Chips taken away by players who cashed out. Between hands
     // buyins = chipsOnTable() + table.oddChipsLost + cashouts.
     int64_t cashouts = 0;
+    // Called after every frame, e.g. by a hand-history writer; optional.
+    std::function<void(const PokerTable&)> afterFrame;
 
 private:
     // Between hands: big winners cash out, empty seats get a new player.

@@ -46,6 +46,8 @@ bool TournamentSimulator::playHumanTableHand()
             table.handOver = false;
         int8_t before = table.state;
         driver.frame();
+        if (afterFrame)
+            afterFrame(table);
         if (before == PokerTable::STATE_SETTLE && table.state == PokerTable::STATE_START_HAND)
             return true;
     }

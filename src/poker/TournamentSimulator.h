@@ -5,6 +5,7 @@
 #include "poker/TournamentField.h"
 
 #include <cstdint>
+#include <functional>
 
 // A whole tournament with a computer player in the human's seat: table 0 is played
 // through the TableDriver, the field advances after each of its hands. Once entrant 0
@@ -25,6 +26,8 @@ public:
     TournamentField field;
     int stake;
     int64_t hands = 0; // hands at the real table plus advances without one
+    // Called after every frame of the real table, e.g. by a hand-history writer; optional.
+    std::function<void(const PokerTable&)> afterFrame;
 
 private:
     bool playHumanTableHand();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,8 @@
 // A table with chosen stacks (0 = empty seat) and a known button, driven step by step.
 struct ScriptedTable {
     PokerTable table;
+    // Called after every step() and act() that changed the table; optional.
+    std::function<void(const PokerTable&)> observer;
 
     // bigBlindBefore: the seat the big blind moves on from (the blind goes to the
     // next seat with chips).
@@ -35,6 +38,7 @@ struct ScriptedTable {
     {
         ASSERT_EQ(table.state, PokerTable::STATE_START_HAND);
         ASSERT_EQ(table.step(), 1);
+        changed();
         if (order.empty())
             return;
         std::vector<bool> used(52, false);
@@ -58,7 +62,8 @@ struct ScriptedTable {
         for (int i = 0; i < 50; ++i) {
             if (table.awaitingAction || table.handOver)
                 return;
-            table.step();
+            if (table.step())
+                changed();
         }
         FAIL() << "the table never stopped";
     }
@@ -69,6 +74,7 @@ struct ScriptedTable {
         ASSERT_TRUE(table.awaitingAction);
         ASSERT_EQ(table.toAct, seat);
         ASSERT_EQ(table.act(amount), 1) << "seat " << seat << " amount " << amount;
+        changed();
     }
 
     // Runs to the end of the hand and pays it (state 12 back to 1).
@@ -78,6 +84,7 @@ struct ScriptedTable {
         ASSERT_TRUE(table.handOver) << "still waiting for seat " << int(table.toAct);
         table.handOver = false;
         ASSERT_EQ(table.step(), 1);
+        changed();
         ASSERT_EQ(table.state, PokerTable::STATE_START_HAND);
     }
 
@@ -101,4 +108,10 @@ struct ScriptedTable {
     }
 
     int chips(int seat) const { return table.player(seat).chips; }
+
+    void changed()
+    {
+        if (observer)
+            observer(table);
+    }
 };

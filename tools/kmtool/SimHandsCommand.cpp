@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "HistoryOutput.h"
 #include "JsonWriter.h"
 #include "Subcommands.h"
 #include "ToolError.h"
@@ -8,11 +9,12 @@
 
 #include <chrono>
 #include <limits>
+#include <memory>
 
-// kmtool sim hands --count N --seed S [--stake L] [--seats K]
+// kmtool sim hands --count N --seed S [--stake L] [--seats K] [--history FILE]
 void runSimHands(const Arguments& arguments)
 {
-    CommandLine line(arguments, { "--count", "--seed", "--stake", "--seats" });
+    CommandLine line(arguments, { "--count", "--seed", "--stake", "--seats", "--history" });
     line.expectPositionals(0, 0);
     int64_t count = line.requiredInteger("--count", 0, 1000000000);
     int64_t seed = line.requiredInteger("--seed", std::numeric_limits<int64_t>::min(),
@@ -22,11 +24,18 @@ void runSimHands(const Arguments& arguments)
 
     HandSimulator simulator(stake, seats); // its deck seeds from the clock first
     RandomSource::shared().setSeed(seed);
+    std::unique_ptr<HistoryOutput> history;
+    if (line.has("--history")) {
+        history.reset(new HistoryOutput(line.text("--history", ""), /*tournament=*/false));
+        simulator.afterFrame = [&history](const PokerTable& table) { history->afterFrame(table); };
+    }
     auto start = std::chrono::steady_clock::now();
     bool finished = simulator.play(count);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!finished)
         throw ToolError("a hand never ended after hand " + std::to_string(simulator.handsPlayed));
+    if (history)
+        history->close();
 
     JsonWriter json;
     json.beginObject();
@@ -40,5 +49,7 @@ void runSimHands(const Arguments& arguments)
     json.key("cashouts").value(simulator.cashouts);
     json.key("refusals").value(simulator.driver.refusals);
     json.key("forced_folds").value(simulator.driver.forcedFolds);
+    if (history)
+        json.key("history_hands").value(history->handsWritten);
     json.endObject().print();
 }

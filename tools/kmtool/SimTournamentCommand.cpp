@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "HistoryOutput.h"
 #include "JsonWriter.h"
 #include "Subcommands.h"
 #include "ToolError.h"
@@ -9,11 +10,12 @@
 
 #include <chrono>
 #include <limits>
+#include <memory>
 
-// kmtool sim tournament --entrants E --seed S [--stake L]
+// kmtool sim tournament --entrants E --seed S [--stake L] [--history FILE]
 void runSimTournament(const Arguments& arguments)
 {
-    CommandLine line(arguments, { "--entrants", "--seed", "--stake" });
+    CommandLine line(arguments, { "--entrants", "--seed", "--stake", "--history" });
     line.expectPositionals(0, 0);
     int64_t entrants = line.requiredInteger("--entrants", 0, 1000000);
     if (TournamentField::fieldIndex(int(entrants)) < 0)
@@ -26,10 +28,17 @@ void runSimTournament(const Arguments& arguments)
     auto start = std::chrono::steady_clock::now();
     TournamentSimulator simulator(int(entrants), stake);
     RandomSource::shared().setSeed(seed); // the table's deck reseeded from the clock
+    std::unique_ptr<HistoryOutput> history;
+    if (line.has("--history")) {
+        history.reset(new HistoryOutput(line.text("--history", ""), /*tournament=*/true));
+        simulator.afterFrame = [&history](const PokerTable& table) { history->afterFrame(table); };
+    }
     bool finished = simulator.run();
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!finished)
         throw ToolError("the tournament did not finish");
+    if (history)
+        history->close();
 
     JsonWriter json;
     json.beginObject();
@@ -42,5 +51,7 @@ void runSimTournament(const Arguments& arguments)
         json.value(simulator.field.placeOf(i));
     json.endArray();
     json.key("prizes_paid").value(simulator.prizesPaid());
+    if (history)
+        json.key("history_hands").value(history->handsWritten);
     json.endObject().print();
 }
