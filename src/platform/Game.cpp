@@ -3,6 +3,7 @@
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/SoundOutput.h"
 #include "host/HostWindow.h"
+#include "platform/ControllerTableHost.h"
 #include "platform/GameController.h"
 
 #include <fstream>
@@ -39,6 +40,7 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
     SoundOutput::install(host.sound);
     deviceServices.setSoundStartedListener([this](int32_t resourceId) { startedSounds.push_back(resourceId); });
     gameController = std::make_unique<GameController>(gameWindow, host.window, deviceServices);
+    ControllerTableHost::install(*gameController);
 
     GameWindow::Hooks hooks;
     GameController* controller = gameController.get();

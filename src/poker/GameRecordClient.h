@@ -26,6 +26,9 @@ public:
     // table, field, setup, avatars and human seat as they were.
     bool loadRecord(const String& storeName, DataInputStream& in) override;
 
+    // The setup a loaded tournament brought its stake and size back into.
+    const GameSetup& getSetup() const { return setup; }
+
     PokerTable* table = nullptr; // the engine's table while a game exists, not owned
     TournamentField* field = nullptr; // the tournament's field, not owned
     // The screens' picture number of each seat, and the human's seat.

@@ -47,8 +47,7 @@ inline PlayRun playScript(const std::string& script, const std::string& options)
             std::string text(line);
             if (!text.empty() && text.back() == '\n')
                 text.pop_back();
-            if (text.rfind("{", 0) == 0)
-                run.dumps.push_back(text);
+            run.dumps.push_back(text);
         }
         free(line);
         int status = pclose(pipe);
