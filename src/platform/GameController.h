@@ -132,6 +132,8 @@ public:
 
     Display* getDisplay() { return display; }
     Screen* getCurrentScreen() const { return currentScreen.raw(); }
+    // The table screen while a game exists, whether shown or not; null otherwise.
+    Screen* getTableScreen() const { return tableScreen.raw(); }
     int32_t getCurrentScreenId() const { return currentScreenId; }
     int32_t stackSize() const { return screenIdStack.size(); }
     // Bottom first.

@@ -16,6 +16,7 @@
 #include "screens/MenuScreen.h"
 #include "screens/PopupMenu.h"
 #include "screens/Screen.h"
+#include "screens/TableSnapshot.h"
 
 namespace {
 
@@ -99,6 +100,84 @@ void writePopup(JsonWriter& json)
     json.endArray().key("focus").value(popup->getFocus()).endObject();
 }
 
+void stringsOrNull(JsonWriter& json, bool present, const std::vector<std::string>& rows)
+{
+    if (!present) {
+        json.null();
+        return;
+    }
+    json.beginArray();
+    for (const std::string& row : rows)
+        json.value(row);
+    json.endArray();
+}
+
+void writeTable(JsonWriter& json, const Screen* tableScreen)
+{
+    json.key("table");
+    TableSnapshot table;
+    if (!TableSnapshot::fill(tableScreen, table)) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    json.key("variant").value(table.variant);
+    json.key("state").value(table.state);
+    json.key("hand").value(table.hand);
+    json.key("dealer").value(table.dealer);
+    json.key("toAct").value(table.toAct);
+    json.key("blinds").beginArray().value(table.blinds[0]).value(table.blinds[1]).endArray();
+    json.key("board");
+    stringsOrNull(json, true, table.board);
+    json.key("pots").beginArray();
+    for (int32_t pot : table.pots)
+        json.value(pot);
+    json.endArray();
+    json.key("seats").beginArray();
+    for (const TableSnapshot::Seat& seat : table.seats) {
+        if (!seat.present) {
+            json.null();
+            continue;
+        }
+        json.beginObject();
+        json.key("name").value(seat.name);
+        json.key("chips").value(seat.chips);
+        json.key("bet").value(seat.bet);
+        json.key("inHand").value(seat.inHand);
+        json.key("avatar").value(seat.avatar);
+        json.key("cards");
+        stringsOrNull(json, true, seat.cards);
+        json.key("action");
+        if (seat.hasAction)
+            json.value(seat.action);
+        else
+            json.null();
+        json.endObject();
+    }
+    json.endArray();
+    json.key("actions").beginArray();
+    for (int32_t action : table.actions)
+        json.value(action);
+    json.endArray();
+    json.key("betEntry").value(table.betEntry);
+    json.key("amount").value(table.amount);
+    json.key("minAmount").value(table.minAmount);
+    json.key("maxAmount").value(table.maxAmount);
+    json.key("message");
+    if (table.hasMessage)
+        json.value(table.message);
+    else
+        json.null();
+    json.key("standings");
+    stringsOrNull(json, table.hasStandings, table.standings);
+    json.key("place");
+    if (table.place >= 0)
+        json.value(table.place);
+    else
+        json.null();
+    json.endObject();
+}
+
 } // namespace
 
 void PlayDump::write(Game& game, HeadlessWindow& window)
@@ -170,6 +249,6 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .key("tourney")
         .value(controller.records().tourneyInProgress)
         .endObject();
-    json.key("table").null();
+    writeTable(json, controller.getTableScreen());
     json.endObject().print();
 }
