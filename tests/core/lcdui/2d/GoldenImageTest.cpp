@@ -1,6 +1,7 @@
 // Composed scenes of every display class against PNGs under tests/data/lcdui.
 // Regenerate on purpose after a deliberate change to the renderer or the artwork:
 //   KM_UPDATE_GOLDENS=1 build/tests/core/lcdui/2d/lcdui_tests --gtest_filter='*GoldenImageTest*'
+#include "GoldenPng.h"
 #include "PackFixture.h"
 
 #include "core/lcdui/2d/Display.h"
@@ -97,39 +98,6 @@ void tableScene(Display& display, ScreenSurface& g)
                  geometry.chipSize);
 }
 
-std::vector<uint8_t> decodeGolden(const std::string& path, int32_t& width, int32_t& height)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::vector<uint8_t> packed;
-    width = height = 0;
-    for (size_t pos = 8; pos + 12 <= bytes.size();) {
-        const uint32_t length = (bytes[pos] << 24) | (bytes[pos + 1] << 16) | (bytes[pos + 2] << 8) | bytes[pos + 3];
-        if (pos + 12 + length > bytes.size())
-            return {};
-        const std::string type(bytes.begin() + long(pos + 4), bytes.begin() + long(pos + 8));
-        const uint8_t* body = bytes.data() + pos + 8;
-        if (type == "IHDR" && length >= 8) {
-            width = (body[0] << 24) | (body[1] << 16) | (body[2] << 8) | body[3];
-            height = (body[4] << 24) | (body[5] << 16) | (body[6] << 8) | body[7];
-        }
-        if (type == "IDAT")
-            packed.insert(packed.end(), body, body + length);
-        pos += 12 + length;
-    }
-    // Goldens are written by TrueColourPng: filter 0 on every row, RGB.
-    uLongf size = uLongf(width) * height * 3 + uLongf(height);
-    std::vector<uint8_t> raw(size);
-    if (width <= 0 || height <= 0 || uncompress(raw.data(), &size, packed.data(), uLong(packed.size())) != Z_OK)
-        return {};
-    std::vector<uint8_t> bgr;
-    for (int32_t y = 0; y < height; ++y)
-        for (int32_t x = 0; x < width; ++x) {
-            const uint8_t* p = raw.data() + size_t(y) * (width * 3 + 1) + 1 + x * 3;
-            bgr.insert(bgr.end(), {p[2], p[1], p[0]});
-        }
-    return bgr;
-}
 
 void checkScene(int32_t screenClass, const char* name, void (*scene)(Display&, ScreenSurface&))
 {

@@ -1,0 +1,73 @@
+// A few screens as the scripted player presents them, at the smallest, the most
+// common and the largest display, against PNGs under tests/data/screens.
+// Regenerate on purpose after a deliberate change to a screen or the artwork:
+//   KM_UPDATE_GOLDENS=1 build/tests/tools/kmtool/kmtool_tests --gtest_filter='GoldenFrames*'
+#include "GoldenPng.h"
+#include "PlaySession.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::string goldenFolder()
+{
+    const char* data = std::getenv("KM_TEST_DATA");
+    return std::string(data ? data : "tests/data") + "/screens";
+}
+
+// Plays script at size, then compares every shot it names with its golden.
+void checkShots(const std::string& size, const std::string& script, const std::vector<std::string>& shots)
+{
+    TempFolder work;
+    PlayRun run = playScript(script, "--size " + size + " --seed 7 --data-dir " + work.path + "/data --shots " + work.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    for (const std::string& shot : shots) {
+        const std::string frame = work.path + "/" + shot + ".png";
+        const std::string golden = goldenFolder() + "/" + shot + "-" + size + ".png";
+        if (std::getenv("KM_UPDATE_GOLDENS")) {
+            std::system(("cp '" + frame + "' '" + golden + "'").c_str());
+            continue;
+        }
+        int32_t width = 0, height = 0, goldenWidth = 0, goldenHeight = 0;
+        std::vector<uint8_t> actual = decodeGolden(frame, width, height);
+        std::vector<uint8_t> expected = decodeGolden(golden, goldenWidth, goldenHeight);
+        ASSERT_FALSE(actual.empty()) << frame;
+        ASSERT_FALSE(expected.empty()) << golden;
+        EXPECT_EQ(width, goldenWidth);
+        EXPECT_EQ(height, goldenHeight);
+        if (actual != expected) {
+            std::system(("cp '" + frame + "' '" + golden + ".actual.png'").c_str());
+            ADD_FAILURE() << golden << " differs; the frame is in " << golden << ".actual.png";
+        }
+    }
+}
+
+const char* TO_MAIN_MENU = "wait 16000\nkey F1\nwait 300\n";
+
+} // namespace
+
+TEST(GoldenFramesTest, SmallestDisplay)
+{
+    checkShots("176x220",
+        std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n",
+        { "main-menu", "options" });
+}
+
+TEST(GoldenFramesTest, CommonDisplay)
+{
+    checkShots("240x320",
+        std::string(TO_MAIN_MENU) + "shot main-menu\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot stakes\n"
+            "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
+            "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nwait 300\nkey RETURN\nwait 300\nshot name-alert\n",
+        { "main-menu", "stakes", "name-alert" });
+}
+
+TEST(GoldenFramesTest, LargestDisplay)
+{
+    checkShots("480x640",
+        std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n"
+            "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot help-topic\n",
+        { "main-menu", "options", "help-topic" });
+}
