@@ -90,7 +90,10 @@ void TableGame::setUpTournament()
     bool loaded = resume && records.tourneyInProgress && loadStore(TourneyRecord::STORE_NAME);
     if (loaded) {
         normaliseLoadedState();
-        stakeLevel = std::max(0, std::min(records.tourneyStakeIndex, Stakes::COUNT - 1));
+        // The saved tournament brings its own stake (and size) back into the setup.
+        setup.stakeLevel = records.getSetup().stakeLevel;
+        setup.tournamentSize = records.getSetup().tournamentSize;
+        stakeLevel = std::max(0, std::min(setup.stakeLevel, Stakes::COUNT - 1));
     } else {
         // A failed load may have left the table half read: start it afresh.
         table->resetGame();
