@@ -189,12 +189,10 @@ void runPlay(const Arguments& arguments)
 
     FakeTimeSource clock(FakeTimeSource::NEW_YEAR_2026, 0);
     processClock().setUp(clock);
-    if (line.has("--seed")) {
-        RandomSource::shared().setSeed(line.requiredInteger("--seed", std::numeric_limits<int64_t>::min(),
-            std::numeric_limits<int64_t>::max()));
-    } else {
-        RandomSource::shared().setSeed(currentTimeMillis());
-    }
+    const bool seeded = line.has("--seed");
+    const int64_t seed = seeded
+        ? line.requiredInteger("--seed", std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max())
+        : 0;
 
     HeadlessWindow window(clock, options.width, options.height);
     HeadlessSoundOutput sound;
@@ -209,6 +207,8 @@ void runPlay(const Arguments& arguments)
     setProcessFileSystem(&files);
     {
         Game game(host, options);
+        // Seeded once the game is built: building its table seeds from the clock.
+        RandomSource::shared().setSeed(seeded ? seed : currentTimeMillis());
         ScriptRunner runner(std::move(steps), window, game, shots);
         window.setRefill([&runner] { return runner.refill(); });
         game.run();
