@@ -3,6 +3,7 @@
 #include <string>
 
 class FileSystem;
+class HandHistoryStore;
 class HostWindow;
 class SoundOutput;
 class TimeSource;
@@ -15,5 +16,6 @@ struct HostServices {
     FileSystem* files = nullptr;   // the record stores' files, in the data directory
     SoundOutput* sound = nullptr;  // null: the game is silent
     HostWindow* window = nullptr;
+    HandHistoryStore* handHistories = nullptr; // null: no hand histories are written
     std::string dataDirectory;     // for files the stores don't hold (hand histories, size choice)
 };

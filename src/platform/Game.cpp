@@ -40,7 +40,7 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
     SoundOutput::install(host.sound);
     deviceServices.setSoundStartedListener([this](int32_t resourceId) { startedSounds.push_back(resourceId); });
     gameController = std::make_unique<GameController>(gameWindow, host.window, deviceServices);
-    ControllerTableHost::install(*gameController);
+    ControllerTableHost::install(*gameController, host.handHistories);
 
     GameWindow::Hooks hooks;
     GameController* controller = gameController.get();

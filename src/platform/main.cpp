@@ -6,6 +6,7 @@
 #include "core/runtime/Clock.h"
 #include "host/HostServices.h"
 #include "host/posix/DataDirectory.h"
+#include "host/posix/HandHistoryFile.h"
 #include "host/posix/InstanceLock.h"
 #include "host/posix/PosixFileSystem.h"
 #include "host/posix/SystemTimeSource.h"
@@ -211,6 +212,7 @@ int main(int argc, char** argv)
     std::unique_ptr<SdlSoundOutput> sound = SdlSoundOutput::open(); // null: silent
 
     PosixFileSystem files(dataDirectory);
+    HandHistoryFile histories(dataDirectory);
     setProcessFileSystem(&files);
     RandomSource::shared().setSeed(currentTimeMillis());
 
@@ -219,6 +221,7 @@ int main(int argc, char** argv)
     host.files = &files;
     host.sound = sound.get();
     host.window = window.get();
+    host.handHistories = &histories;
     host.dataDirectory = dataDirectory;
     int status;
     {

@@ -5,6 +5,7 @@
 #include "core/io/Profile.h"
 #include "core/io/RecordStore.h"
 #include "core/resources/ResourcePack.h"
+#include "core/runtime/Clock.h"
 #include "core/runtime/TextFormat.h"
 #include "poker/ActionCode.h"
 #include "poker/GameRecord.h"
@@ -75,6 +76,17 @@ void TableGame::setUp(int32_t alertFrames)
     table->resetGame();
     seats[HUMAN_SEAT].name = setup.playerName;
     seats[HUMAN_SEAT].avatar = uint8_t(setup.avatar);
+    history = HandHistoryWriter();
+    history.heroSeat = HUMAN_SEAT;
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT) {
+        // A tournament number for the histories, taken from the same counter as
+        // the hands so that it never repeats either.
+        const int64_t tournament = host.reserveHandNumber();
+        if (tournament > 0) {
+            history.tournament = tournament;
+            history.tableName = std::to_string(tournament) + " 1";
+        }
+    }
     if (setup.gameType == GameSetup::GAME_TOURNAMENT)
         setUpTournament();
     else
@@ -422,6 +434,7 @@ void TableGame::drive(int32_t)
             host.playSound(table->soundRequest); // 1: everybody is all-in
             table->soundRequest = 0;
         }
+        recordHistory();
         takeSnapshot();
         if (tableView.awaitingAction && tableView.toAct == HUMAN_SEAT) {
             turnAlertArmed = true;
@@ -430,8 +443,11 @@ void TableGame::drive(int32_t)
         afterStep(before);
         return;
     }
-    if (table->awaitingAction && table->validSeat(table->toAct) && table->player(table->toAct).isComputer())
-        changed = driver.frame() != 0 || changed;
+    if (table->awaitingAction && table->validSeat(table->toAct) && table->player(table->toAct).isComputer() &&
+        driver.frame() != 0) {
+        changed = true;
+        recordHistory();
+    }
 }
 
 bool TableGame::cashSeatChanges()
@@ -728,8 +744,23 @@ void TableGame::confirmAmount()
     entry.open(minimum, maximum, table->minRaise, std::max(minimum, std::min(amount, maximum)));
 }
 
+void TableGame::recordHistory()
+{
+    history.observe(*table, currentTimeMillis());
+    if (!history.handReady())
+        return;
+    const int64_t number = host.reserveHandNumber();
+    if (number < 0) {
+        history.takeHand(0); // no histories kept: let the hand go
+        return;
+    }
+    const int64_t start = history.handStartMillis();
+    host.keepHand(history.takeHand(number), start);
+}
+
 void TableGame::humanActed()
 {
+    recordHistory();
     turnAlertArmed = false;
     takeSnapshot();
 }

@@ -3,6 +3,7 @@
 #include "core/io/GameSetup.h"
 #include "core/runtime/SharedPointer.h"
 #include "core/runtime/String.h"
+#include "poker/HandHistoryWriter.h"
 #include "poker/PokerTable.h"
 #include "poker/TableDriver.h"
 #include "poker/TableView.h"
@@ -165,6 +166,9 @@ private:
     void startAnimation(Animation kind, int32_t length);
     void hideCards();
     void humanActed();
+    // Shows the table to the hand-history writer after every change, and keeps each
+    // hand it finishes.
+    void recordHistory();
 
     void saveGame();
     void saveTourney();
@@ -179,6 +183,7 @@ private:
     SharedPointer<PokerTable> table;
     SharedPointer<TournamentField> field;
     TableDriver driver;
+    HandHistoryWriter history;
     TableView tableView;
     SeatState seats[SEATS];
     int32_t seatEntrant[SEATS] = {-1, -1, -1, -1, -1, -1};

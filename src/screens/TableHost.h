@@ -3,6 +3,7 @@
 #include "core/runtime/SharedPointer.h"
 
 #include <cstdint>
+#include <string>
 
 class FileSystem;
 class GameRecordClient;
@@ -29,4 +30,9 @@ public:
     // Sound resource ids 0..; the host applies the player's sound options.
     virtual void playSound(int32_t id) = 0;
     virtual void vibrate(int32_t milliseconds) = 0;
+
+    // Hand histories: a number that never repeats (-1: none are kept), and a
+    // finished hand's text to keep.
+    virtual int64_t reserveHandNumber() { return -1; }
+    virtual void keepHand(const std::string& text, int64_t startMillis) { (void)text, (void)startMillis; }
 };

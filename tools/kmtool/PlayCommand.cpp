@@ -12,6 +12,7 @@
 #include "host/headless/HeadlessSoundOutput.h"
 #include "host/headless/HeadlessWindow.h"
 #include "host/posix/DataDirectory.h"
+#include "host/posix/HandHistoryFile.h"
 #include "host/posix/PosixFileSystem.h"
 #include "platform/Game.h"
 #include "platform/GameOptions.h"
@@ -197,11 +198,13 @@ void runPlay(const Arguments& arguments)
     HeadlessWindow window(clock, options.width, options.height);
     HeadlessSoundOutput sound;
     PosixFileSystem files(dataDirectory);
+    HandHistoryFile histories(dataDirectory);
     HostServices host;
     host.time = &clock;
     host.files = &files;
     host.sound = &sound;
     host.window = &window;
+    host.handHistories = &histories;
     host.dataDirectory = dataDirectory;
 
     setProcessFileSystem(&files);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/HandHistoryStore.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,7 +13,7 @@
 // append() returns, so a crash of the game leaves it whole or absent. A power cut
 // during that write could still leave a torn tail: the next append cuts the file back
 // to the end of the last whole hand (an empty line) before it writes.
-class HandHistoryFile {
+class HandHistoryFile : public HandHistoryStore {
 public:
     static constexpr const char* FOLDER = "hand-history";
     static constexpr const char* COUNTER = "next-hand-number";
@@ -22,12 +24,12 @@ public:
     // returned, so a crash may skip a number but never repeat one; a missing or
     // unreadable counter is rebuilt from the highest number in the day files. -1, with
     // a reason in error, when the folder or the counter cannot be written.
-    int64_t nextHandNumber();
+    int64_t nextHandNumber() override;
 
     // Appends one hand as HandHistoryWriter::takeHand gives it (ending in an empty
     // line) to the file of the local day of startMillis (ms since 1970 UTC). false,
     // with a reason in error, when it cannot; the file then holds what it held.
-    bool append(const std::string& hand, int64_t startMillis);
+    bool append(const std::string& hand, int64_t startMillis) override;
 
     // "kestrelmoore-2024-03-09.txt": the day in the machine's own time zone.
     static std::string fileNameFor(int64_t utcMillis);

@@ -1,0 +1,166 @@
+// Games played on the table screen through kmtool's scripted player: a cash game
+// left and resumed in a later run with its seats and chips, a new game over a saved
+// one giving the chips back, heads-up, and a whole tournament on the smallest
+// display, with the hand histories the game writes as it goes.
+#include "PlaySession.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace {
+
+// Through the splash screens; F1 answers the sound question with Yes, F2 with No.
+const std::string TO_MAIN_MENU = "wait 16000\nkey F2\nwait 300\n";
+
+std::string repeat(int times, const std::string& lines)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += lines;
+    return out;
+}
+
+// The seats as name and chips, without the texts that change as a hand goes on.
+std::string seatsOf(const std::string& dump)
+{
+    std::string seats = field(dump, "table.seats");
+    std::string out;
+    for (size_t at = seats.find("\"name\":"); at != std::string::npos; at = seats.find("\"name\":", at + 1)) {
+        size_t end = seats.find(",\"inHand\"", at);
+        out += seats.substr(at, end - at) + ";";
+    }
+    return out;
+}
+
+std::vector<std::string> handHistoryLines(const std::string& dataDirectory)
+{
+    std::vector<std::string> lines;
+    FILE* list = popen(("cat '" + dataDirectory + "'/hand-history/kestrelmoore-*.txt 2>/dev/null").c_str(), "r");
+    char* line = nullptr;
+    size_t capacity = 0;
+    while (list && getline(&line, &capacity, list) > 0)
+        lines.emplace_back(line);
+    free(line);
+    if (list)
+        pclose(list);
+    return lines;
+}
+
+} // namespace
+
+TEST(TableSessionTest, CashGameResumedInALaterRunAndANewGameGivesTheChipsBack)
+{
+    TempFolder data;
+    const std::string options = "--seed 5 --data-dir " + data.path;
+    // Play, cash game, the first stake; fold whenever it is the player's turn.
+    PlayRun first = playScript(TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\ndump\n" +
+            repeat(30, "wait 2000\nkey 0x31\n") + "dump\nquit\n",
+        options);
+    ASSERT_EQ(first.status, 0) << first.error;
+    ASSERT_EQ(first.dumps.size(), 2u);
+    EXPECT_EQ(field(first.dumps[0], "screen"), "40");
+    EXPECT_EQ(field(first.dumps[0], "table.variant"), "6");
+    EXPECT_EQ(field(first.dumps[0], "table.blinds"), "[5,10]");
+    EXPECT_EQ(field(first.dumps[0], "profile.bankroll"), "0"); // the buy-in went to the table
+    const std::string played = first.dumps[1];
+    EXPECT_GT(std::stoi(field(played, "table.hand")), 4);
+    EXPECT_EQ(field(played, "saved.game"), "true");
+
+    // Resumed: the same opponents with the same chips.
+    PlayRun second = playScript(TO_MAIN_MENU + "key RETURN\nwait 300\ndump\nkey RETURN\nwait 300\ndump\n"
+                                               "key F2\nwait 300\ndump\nquit\n",
+        options);
+    ASSERT_EQ(second.status, 0) << second.error;
+    ASSERT_EQ(second.dumps.size(), 3u);
+    EXPECT_EQ(field(second.dumps[0], "screen"), "7");
+    EXPECT_EQ(field(second.dumps[0], "menu.entries"), "[\"Resume game\",\"New game\"]");
+    EXPECT_EQ(field(second.dumps[1], "screen"), "40");
+    EXPECT_EQ(seatsOf(second.dumps[1]), seatsOf(played));
+    EXPECT_EQ(field(second.dumps[2], "screen"), "5"); // Back goes home and keeps the game
+    EXPECT_EQ(field(second.dumps[2], "saved.game"), "true");
+
+    // A new game over the saved one: the chips the player had when the last hand
+    // began go back into the bankroll before anything else.
+    PlayRun third = playScript(TO_MAIN_MENU + "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\ndump\n"
+                                              "key F1\nwait 300\ndump\nquit\n",
+        options);
+    ASSERT_EQ(third.status, 0) << third.error;
+    ASSERT_EQ(third.dumps.size(), 2u);
+    EXPECT_EQ(field(third.dumps[0], "screen"), "24");
+    EXPECT_EQ(field(third.dumps[1], "screen"), "27");
+    EXPECT_EQ(field(third.dumps[1], "saved.game"), "false");
+    const int bankroll = std::stoi(field(third.dumps[1], "profile.bankroll"));
+    EXPECT_GT(bankroll, 900);
+    EXPECT_LE(bankroll, 2000);
+
+    // Every finished hand is in the history once, numbered without repeats.
+    std::vector<std::string> history = handHistoryLines(data.path);
+    std::set<std::string> numbers;
+    int hands = 0;
+    for (const std::string& line : history) {
+        if (line.rfind("PokerStars Hand #", 0) != 0)
+            continue;
+        ++hands;
+        numbers.insert(line.substr(0, line.find(':')));
+        // The virtual clock starts at 2026-01-01 00:00 UTC: New Year's Eve in the East.
+        EXPECT_NE(line.find("Hold'em No Limit (5/10) - 2025/12/31 19:"), std::string::npos) << line;
+    }
+    EXPECT_GE(hands, std::stoi(field(played, "table.hand")) - 1);
+    EXPECT_EQ(numbers.size(), size_t(hands));
+    EXPECT_NE(std::find(history.begin(), history.end(), "*** HOLE CARDS ***\n"), history.end());
+}
+
+TEST(TableSessionTest, HeadsUpSeatsTwo)
+{
+    TempFolder data;
+    PlayRun run = playScript(TO_MAIN_MENU + "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n" +
+            repeat(10, "wait 2000\nkey 0x31\n") + "dump\nquit\n",
+        "--seed 3 --data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 1u);
+    EXPECT_EQ(field(run.dumps[0], "table.variant"), "7");
+    const std::string seats = field(run.dumps[0], "table.seats");
+    int occupied = 0;
+    for (size_t at = seats.find("\"name\":"); at != std::string::npos; at = seats.find("\"name\":", at + 1))
+        ++occupied;
+    EXPECT_EQ(occupied, 2);
+    EXPECT_GT(std::stoi(field(run.dumps[0], "table.hand")), 1);
+}
+
+// On 176-pixel displays the actions hide behind the "ACTIONS" soft key; the digit
+// keys still take them. The player goes all in whenever it is his turn (3: raise,
+// or 2: bet, then "a" and Return) and, with this seed, finishes second of twelve.
+TEST(TableSessionTest, TournamentPlayedToItsEndPaysThePrize)
+{
+    TempFolder data;
+    const std::string toTournament = TO_MAIN_MENU +
+        "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
+    const std::string allIn = "wait 1500\nkey 0x33\ntype a\nkey RETURN\nkey 0x32\ntype a\nkey RETURN\n";
+    // A dump after every move: once the tournament is over the keys go on into the
+    // menus, so the test looks at the first dump that has a place.
+    PlayRun run = playScript(toTournament + "wait 8000\ndump\n" + repeat(300, allIn + "dump\n") + "quit\n",
+        "--size 176x220 --seed 8 --data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 301u);
+    const std::string& start = run.dumps[0];
+    EXPECT_EQ(field(start, "table.variant"), "8");
+    EXPECT_EQ(field(start, "softKeys"), "[\"ACTIONS\",\"Back\"]");
+    EXPECT_EQ(field(start, "profile.bankroll"), "1000"); // a tournament takes no buy-in
+
+    auto over = std::find_if(run.dumps.begin(), run.dumps.end(),
+        [](const std::string& dump) { return field(dump, "table.place") != "null"; });
+    ASSERT_NE(over, run.dumps.end());
+    const std::string& end = *over;
+    EXPECT_EQ(field(end, "table.place"), "2");
+    EXPECT_NE(field(end, "table.message").find("place 2. Your prize: $4,000."), std::string::npos)
+        << field(end, "table.message");
+    EXPECT_EQ(field(end, "profile.bankroll"), "5000"); // 4 buy-ins for second of twelve
+    EXPECT_EQ(field(end, "saved.tourney"), "false");
+    bool tournamentHeader = false;
+    for (const std::string& line : handHistoryLines(data.path))
+        tournamentHeader = tournamentHeader || line.find(", 0+0 Hold'em No Limit - Level ") != std::string::npos;
+    EXPECT_TRUE(tournamentHeader);
+}
