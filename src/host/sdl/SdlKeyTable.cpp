@@ -74,3 +74,38 @@ int32_t SdlKeyTable::virtualKey(int32_t sdlKey, int32_t scancode)
     default: return 0;
     }
 }
+
+uint32_t SdlKeyTable::typedCharacter(int32_t sdlKey, uint32_t modifiers)
+{
+    if (modifiers & (KMOD_CTRL | KMOD_ALT | KMOD_GUI))
+        return 0;
+    const bool shift = (modifiers & KMOD_SHIFT) != 0;
+    if (sdlKey >= SDLK_a && sdlKey <= SDLK_z) {
+        const bool capital = shift != ((modifiers & KMOD_CAPS) != 0);
+        return uint32_t(capital ? sdlKey - SDLK_a + 'A' : sdlKey);
+    }
+    if (sdlKey >= SDLK_KP_1 && sdlKey <= SDLK_KP_9)
+        return uint32_t('1' + (sdlKey - SDLK_KP_1));
+    switch (sdlKey) {
+    case SDLK_KP_0:
+        return '0';
+    case SDLK_KP_MULTIPLY:
+        return '*';
+    case SDLK_KP_PLUS:
+        return '+';
+    case SDLK_KP_MINUS:
+        return '-';
+    case SDLK_KP_DIVIDE:
+        return '/';
+    case SDLK_KP_PERIOD:
+        return '.';
+    default:
+        break;
+    }
+    // Shifted punctuation depends on the layout; the text input knows it, we don't.
+    if (shift)
+        return 0;
+    if (sdlKey >= 0x20 && sdlKey <= 0x7E)
+        return uint32_t(sdlKey);
+    return 0;
+}

@@ -62,4 +62,10 @@ public:
     // codes are the unshifted punctuation). 0 for keys the game never sees (Alt,
     // which Windows reports as a system key, and keys with no virtual key).
     static int32_t virtualKey(int32_t sdlKey, int32_t scancode);
+
+    // The character a key types while no text input is running, as Windows turns
+    // every key press into a character message: letters (capitals with Shift or Caps
+    // Lock), digits, the space, the keypad's digits and operators, and punctuation
+    // typed without Shift. 0 for anything else; modifiers are SDL's key mod bits.
+    static uint32_t typedCharacter(int32_t sdlKey, uint32_t modifiers);
 };

@@ -270,6 +270,16 @@ void SdlWindow::translateKey(const SDL_Event& sdlEvent)
     event.type = down ? HostEvent::Type::KeyDown : HostEvent::Type::KeyUp;
     event.key = virtualKey;
     queue.push_back(event);
+    // Outside text input a key still types its character, right after its press,
+    // as on Windows: the table's digit keys, the amount, the hidden sequences.
+    if (down && !textInputOn) {
+        if (const uint32_t typed = SdlKeyTable::typedCharacter(key.sym, key.mod)) {
+            HostEvent character;
+            character.type = HostEvent::Type::Character;
+            character.character = typed;
+            queue.push_back(character);
+        }
+    }
 }
 
 void SdlWindow::translateButton(const SDL_Event& sdlEvent)

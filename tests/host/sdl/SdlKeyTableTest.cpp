@@ -40,3 +40,22 @@ TEST(SdlKeyTableTest, KeysAsAWindowsKeyboardReportsThem)
     for (const Case& c : cases)
         EXPECT_EQ(SdlKeyTable::virtualKey(c.sdlKey, c.scancode), c.virtualKey) << std::hex << c.sdlKey;
 }
+
+// SDL's key modifier bits (SDL_Keymod), written out for the same reason.
+TEST(SdlKeyTableTest, KeysTypeTheirCharacterOutsideTextInput)
+{
+    constexpr uint32_t LEFT_SHIFT = 0x0001, LEFT_CTRL = 0x0040, CAPS = 0x2000;
+    EXPECT_EQ(SdlKeyTable::typedCharacter('a', 0), uint32_t('a'));
+    EXPECT_EQ(SdlKeyTable::typedCharacter('a', LEFT_SHIFT), uint32_t('A'));
+    EXPECT_EQ(SdlKeyTable::typedCharacter('a', CAPS), uint32_t('A'));
+    EXPECT_EQ(SdlKeyTable::typedCharacter('a', CAPS | LEFT_SHIFT), uint32_t('a'));
+    EXPECT_EQ(SdlKeyTable::typedCharacter('3', 0), uint32_t('3'));
+    EXPECT_EQ(SdlKeyTable::typedCharacter('3', LEFT_SHIFT), 0u); // layout-dependent: left to text input
+    EXPECT_EQ(SdlKeyTable::typedCharacter('d', LEFT_CTRL), 0u);  // a shortcut, not typing
+    EXPECT_EQ(SdlKeyTable::typedCharacter(scanKey(85), 0), uint32_t('*')); // keypad *
+    EXPECT_EQ(SdlKeyTable::typedCharacter(scanKey(89), 0), uint32_t('1')); // keypad 1
+    EXPECT_EQ(SdlKeyTable::typedCharacter(scanKey(98), 0), uint32_t('0')); // keypad 0
+    EXPECT_EQ(SdlKeyTable::typedCharacter(' ', 0), uint32_t(' '));
+    EXPECT_EQ(SdlKeyTable::typedCharacter(27, 0), 0u);           // Escape types nothing
+    EXPECT_EQ(SdlKeyTable::typedCharacter(scanKey(58), 0), 0u);  // F1 neither
+}
