@@ -1,5 +1,11 @@
 #pragma once
 
+#include "GoldenPng.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "core/io/FileSystem.h"
 #include "core/io/GameSetup.h"
 #include "core/io/Profile.h"
@@ -174,8 +180,10 @@ public:
 };
 
 // The display at a frame size, the pack, a controller and a modal loop, published
-// process-wide as the game does; frames are written as PNGs to $KM_TABLE_SHOTS
-// when it is set, for looking at them.
+// process-wide as the game does. Frames at 176x220, 240x320 and 480x640 are compared
+// with the golden frames in tests/data/screens/table; regenerate them on purpose with
+//   KM_UPDATE_GOLDENS=1 build/tests/screens/screens_tests --gtest_filter='TableScreen*'
+// KM_TABLE_SHOTS=DIR writes every frame of every size there, for looking at them.
 class TableScreenFixture {
 public:
     TableScreenFixture(int32_t width, int32_t height)
@@ -194,18 +202,33 @@ public:
         setCurrentDisplay(nullptr);
     }
 
-    // Paints the screen into the frame; true when the frame was written.
-    bool shot(Screen& screen, const std::string& name)
+    // Paints the screen into the frame and checks it against its golden frame.
+    void shot(Screen& screen, const std::string& name)
     {
         ScreenSurface* surface = display.getSurface();
         screen.paint(*surface);
-        const char* dir = std::getenv("KM_TABLE_SHOTS");
-        if (!dir)
-            return false;
         const DisplayMetrics& size = surface->getDisplay();
-        const std::string path = std::string(dir) + "/" + name + "-" + std::to_string(size.width) + "x" +
-                                 std::to_string(size.height) + ".png";
-        return TrueColourPng::writeBgr(path, surface->getBits(), size.width, size.height);
+        const std::string file = name + "-" + std::to_string(size.width) + "x" + std::to_string(size.height) + ".png";
+        if (const char* dir = std::getenv("KM_TABLE_SHOTS"))
+            TrueColourPng::writeBgr(std::string(dir) + "/" + file, surface->getBits(), size.width, size.height);
+        const bool goldenSize = (size.width == 176 && size.height == 220) || (size.width == 240 && size.height == 320) ||
+                                (size.width == 480 && size.height == 640);
+        if (!goldenSize)
+            return;
+        const char* data = std::getenv("KM_TEST_DATA");
+        const std::string golden = std::string(data ? data : "tests/data") + "/screens/table/" + file;
+        if (std::getenv("KM_UPDATE_GOLDENS")) {
+            TrueColourPng::writeBgr(golden, surface->getBits(), size.width, size.height);
+            return;
+        }
+        int32_t width = 0, height = 0;
+        std::vector<uint8_t> expected = decodeGolden(golden, width, height);
+        ASSERT_EQ(width, size.width) << golden;
+        ASSERT_EQ(height, size.height) << golden;
+        if (!std::equal(expected.begin(), expected.end(), surface->getBits())) {
+            TrueColourPng::writeBgr(golden + ".actual.png", surface->getBits(), size.width, size.height);
+            ADD_FAILURE() << golden << " differs; the frame is in " << golden << ".actual.png";
+        }
     }
 
     TableTestController controller;
