@@ -2,10 +2,12 @@
 
 // Runs the built kmtool's scripted player and reads its dumps: the helpers the
 // scripted-session tests share.
-#include <cstdio>
+#include "ToolRun.h"
+
+#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -15,8 +17,7 @@ struct PlayRun {
     std::string error;              // what kmtool wrote on stderr
 };
 
-// A fresh folder under the system's temporary folder, removed by the caller's
-// TempFolder when the test ends.
+// A fresh folder under /tmp, removed with everything in it when the test ends.
 struct TempFolder {
     std::string path;
     TempFolder()
@@ -29,103 +30,57 @@ struct TempFolder {
 
 inline PlayRun playScript(const std::string& script, const std::string& options)
 {
-    char scriptPath[] = "/tmp/km-script-XXXXXX";
-    int fd = mkstemp(scriptPath);
-    if (fd < 0)
-        return {};
-    ::close(fd);
+    TempFolder work;
+    const std::string scriptPath = work.path + "/script";
     std::ofstream(scriptPath) << script;
-    std::string errorPath = std::string(scriptPath) + ".err";
-    std::string command = std::string(KMTOOL_PATH) + " play --script " + scriptPath + " --pack " + KM_GAME_PACK +
-        " " + options + " 2>" + errorPath;
+    ToolRun tool = kmtool("play --script " + scriptPath + " --pack " + KM_GAME_PACK + " " + options);
     PlayRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe) {
-        char* line = nullptr;
-        size_t capacity = 0;
-        while (getline(&line, &capacity, pipe) > 0) {
-            std::string text(line);
-            if (!text.empty() && text.back() == '\n')
-                text.pop_back();
-            run.dumps.push_back(text);
-        }
-        free(line);
-        int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::ifstream errors(errorPath);
-    run.error.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
-    std::remove(scriptPath);
-    std::remove(errorPath.c_str());
+    run.status = tool.status;
+    run.error = tool.err;
+    std::istringstream lines(tool.out);
+    for (std::string line; std::getline(lines, line);)
+        run.dumps.push_back(line);
     return run;
 }
 
+// From json[at], the position where the value that starts there ends: at the comma
+// or closing bracket of its own level, skipping strings and nested values. With
+// stopAtKey, stops instead at stopAtKey found at the value's own level.
+inline size_t scanValue(const std::string& json, size_t at, size_t end, const std::string& stopAtKey = "")
+{
+    int depth = 0;
+    for (size_t i = at; i < end; ++i) {
+        const char c = json[i];
+        if (depth == 1 && !stopAtKey.empty() && json.compare(i, stopAtKey.size(), stopAtKey) == 0)
+            return i + stopAtKey.size();
+        if (c == '"') {
+            for (++i; i < end && json[i] != '"'; ++i)
+                i += json[i] == '\\';
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (depth-- == 0)
+                return i;
+        } else if (c == ',' && depth == 0 && stopAtKey.empty()) {
+            return i;
+        }
+    }
+    return stopAtKey.empty() ? end : std::string::npos;
+}
+
 // The JSON text of a member of a dumped object, found by its path of keys
-// ("profile.name"); empty when absent. Values are returned as written: strings
-// keep their quotes.
+// ("profile.name"); empty when absent. Strings keep their quotes.
 inline std::string field(const std::string& json, const std::string& path)
 {
     size_t begin = 0;
     size_t end = json.size();
-    size_t from = 0;
-    while (from <= path.size()) {
-        size_t dot = path.find('.', from);
-        std::string key = "\"" + path.substr(from, dot == std::string::npos ? std::string::npos : dot - from) + "\":";
-        // Find the key at depth 1 of the current object.
-        int depth = 0;
-        bool inString = false;
-        size_t found = std::string::npos;
-        for (size_t i = begin; i < end; ++i) {
-            char c = json[i];
-            if (inString) {
-                if (c == '\\')
-                    ++i;
-                else if (c == '"')
-                    inString = false;
-                continue;
-            }
-            if (depth == 1 && json.compare(i, key.size(), key) == 0) {
-                found = i + key.size();
-                break;
-            }
-            if (c == '"')
-                inString = true;
-            else if (c == '{' || c == '[')
-                ++depth;
-            else if (c == '}' || c == ']')
-                --depth;
-        }
-        if (found == std::string::npos)
+    std::istringstream keys(path);
+    for (std::string key; std::getline(keys, key, '.');) {
+        const size_t value = scanValue(json, begin, end, "\"" + key + "\":");
+        if (value == std::string::npos)
             return std::string();
-        // The value runs to the comma or bracket that closes it at its own depth.
-        depth = 0;
-        inString = false;
-        size_t i = found;
-        for (; i < end; ++i) {
-            char c = json[i];
-            if (inString) {
-                if (c == '\\')
-                    ++i;
-                else if (c == '"')
-                    inString = false;
-                continue;
-            }
-            if (c == '"')
-                inString = true;
-            else if (c == '{' || c == '[')
-                ++depth;
-            else if (c == '}' || c == ']') {
-                if (depth == 0)
-                    break;
-                --depth;
-            } else if (c == ',' && depth == 0)
-                break;
-        }
-        begin = found;
-        end = i;
-        if (dot == std::string::npos)
-            break;
-        from = dot + 1;
+        begin = value;
+        end = scanValue(json, value, end);
     }
     return json.substr(begin, end - begin);
 }

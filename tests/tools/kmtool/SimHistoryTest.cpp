@@ -2,6 +2,8 @@
 // numbered on without repeats.
 #include "core/io/TempDirectory.h"
 
+#include "ToolRun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,26 +13,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-};
-
-ToolRun kmtool(const std::string& arguments)
-{
-    ToolRun run;
-    FILE* pipe = popen((std::string(KMTOOL_PATH) + " " + arguments + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 } // namespace
 
