@@ -12,9 +12,7 @@
 #include <string>
 #include <sys/wait.h>
 
-namespace {
 
-} // namespace
 
 TEST(SimHistoryTest, RunsAppendToOneFileWithoutRepeatingANumber)
 {
