@@ -29,10 +29,16 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
             "key DOWN\nkey DOWN\nkey DOWN\nkey LEFT\n"          // volume 70 -> 60
             "key DOWN\nkey RETURN\nwait 100\ndump\n"            // vibration off, not stored yet
             "key ESCAPE\nwait 300\ndump\n"                      // Back stores the options
+            "key UP\nkey RETURN\nwait 300\nkey RETURN\nwait 100\n" // Profile, edit the name
+            "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\n"
+            "type Al\nkey RETURN\nwait 300\ndump\n"             // too short: the alert
+            "key RETURN\nwait 300\ntype ice\u00e9\u4e2d\nkey RETURN\nwait 300\n" // characters the font lacks are ignored
+            "key DOWN\nkey RETURN\nwait 300\n"                 // the next avatar
+            "key ESCAPE\nwait 300\ndump\n"                      // Escape stores the profile and goes home
             "quit\n",
         "--data-dir " + data.path);
     ASSERT_EQ(first.status, 0) << first.error;
-    ASSERT_EQ(first.dumps.size(), 4u);
+    ASSERT_EQ(first.dumps.size(), 6u);
     EXPECT_EQ(field(first.dumps[0], "screen"), "23");
     EXPECT_EQ(field(first.dumps[0], "softKeys"), "[\"Yes\",\"No\"]");
     EXPECT_EQ(field(first.dumps[0], "display"), "{\"width\":240,\"height\":320,\"class\":3}");
@@ -55,6 +61,14 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
         "{\"soundOn\":true,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
     EXPECT_TRUE(exists(data.path + "/GAME_STORE_DATA.dat"));
 
+    EXPECT_EQ(field(first.dumps[4], "screen"), "29");
+    EXPECT_EQ(field(first.dumps[4], "overlay"), "\"Name must be between 4 - 10 characters\"");
+    EXPECT_EQ(field(first.dumps[4], "profile.name"), "\"Player\"");
+    EXPECT_EQ(field(first.dumps[5], "screen"), "5");
+    EXPECT_EQ(field(first.dumps[5], "profile"),
+        "{\"name\":\"Alice\",\"avatar\":0,\"bankroll\":1000,\"tourneyBankroll\":1000}");
+    EXPECT_TRUE(exists(data.path + "/KMRB2Options_DATA.dat"));
+
     // The next run reads them back, asks about sound again and takes No.
     PlayRun second = playScript(std::string(TO_SOUND_QUESTION) + "key F2\nwait 300\ndump\nquit\n", "--data-dir " + data.path);
     ASSERT_EQ(second.status, 0) << second.error;
@@ -63,6 +77,39 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(second.dumps[0], "settings"),
         "{\"soundOn\":false,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
     EXPECT_EQ(field(second.dumps[0], "sounds"), "[]");
+    EXPECT_EQ(field(second.dumps[0], "profile.name"), "\"Alice\"");
+}
+
+// Every screen of the menus, by the keys a player would press, with the back stack
+// each keeps.
+TEST(ShellSessionTest, EveryMenuScreenAndItsWayBack)
+{
+    TempFolder data;
+    PlayRun run = playScript(std::string(TO_SOUND_QUESTION) +
+            "key F1\nwait 300\n"
+            "key DOWN\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\ndump\n" // Help
+            "key RETURN\nwait 300\ndump\n"                             // its first topic
+            "key ESCAPE\nwait 300\ndump\n"
+            "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\ndump\n" // About
+            "key ESCAPE\nwait 300\nkey UP\nkey UP\nkey UP\nkey UP\nkey RETURN\nwait 300\ndump\n" // Play
+            "key DOWN\nkey DOWN\nkey RETURN\nwait 300\ndump\n"         // Tournament: its stakes
+            "key RETURN\nwait 300\ndump\n"                             // the field sizes
+            "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\nkey ESCAPE\nwait 300\ndump\n"
+            "key ESCAPE\nwait 300\n",                                   // Exit ends the run
+        "--data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        { "6", "[5]" }, { "22", "[5,6]" }, { "6", "[5]" }, { "20", "[5]" }, { "27", "[5]" },
+        { "28", "[5,27]" }, { "31", "[5,27,28]" }, { "5", "[]" },
+    };
+    ASSERT_EQ(run.dumps.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(field(run.dumps[i], "screen"), expected[i].first) << i;
+        EXPECT_EQ(field(run.dumps[i], "stack"), expected[i].second) << i;
+    }
+    EXPECT_EQ(field(run.dumps[0], "menu.entries").rfind("[\"How to play\",\"Betting\",\"Hand rankings\"", 0), 0u);
+    EXPECT_EQ(field(run.dumps[6], "menu.entries"),
+        "[\" 12 players\",\" 18 players\",\" 36 players\",\" 100 players\",\" 250 players\"]");
 }
 
 TEST(ShellSessionTest, BadScriptsAndOptionsAreRefusedWithTheirLine)
