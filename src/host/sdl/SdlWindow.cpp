@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -64,6 +65,11 @@ std::unique_ptr<SdlWindow> SdlWindow::open(int32_t width, int32_t height, std::s
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // A card game left idle must not keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // The X11 window class and the Wayland app id name the desktop file, whatever
+    // the program file is called. SDL reads both from the environment; a value
+    // the user set stays.
+    setenv("SDL_VIDEO_X11_WMCLASS", APP_ID, /*overwrite=*/0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", APP_ID, /*overwrite=*/0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;

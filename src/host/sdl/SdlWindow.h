@@ -27,6 +27,9 @@ typedef struct _SDL_GameController SDL_GameController;
 // SDL_WaitEventTimeout in between.
 class SdlWindow : public HostWindow {
 public:
+    // The desktop file's name: kestrelmoore.desktop.
+    static constexpr const char* APP_ID = "kestrelmoore";
+
     // Opens the window for a frame of width x height (one of FrameSizes) at the
     // largest whole scale that leaves room on the desktop. Null, with the reason
     // in error, when there is no display or the window cannot be made.
