@@ -313,7 +313,9 @@ void TableScreen::showActionsPopup()
     const IntArray& client = geometry.clientRect;
     const int32_t barTop = client.length >= 4 ? client[1] + client[3] : displayHeight();
     popupOpen = true;
-    const int32_t chosen = popup.show(0, barTop, BOTTOM | LEFT);
+    // Opened from the left soft key but standing at the right edge: on a narrow
+    // display the left corner is where the player's cards show their ranks.
+    const int32_t chosen = popup.show(displayWidth(), barTop, BOTTOM | RIGHT);
     popupOpen = false;
     // The table may have moved on while the menu was up: choose only what is offered still.
     syncWidgets();
