@@ -134,8 +134,6 @@ private:
 
     void shot(const PlayStep& step)
     {
-        if (shotsFolder.empty())
-            throw ToolError("line " + std::to_string(step.line) + ": shot needs --shots DIR");
         std::string path = shotsFolder + "/" + step.name + ".png";
         if (!window.writePng(path))
             throw ToolError("line " + std::to_string(step.line) + ": cannot write " + path);
@@ -174,6 +172,10 @@ void runPlay(const Arguments& arguments)
         throw ToolError("--keyboard: full, keypad or none");
     options.deviceName = line.text("--device", "");
     std::string shots = line.text("--shots", "");
+    for (const PlayStep& step : steps) {
+        if (step.kind == PlayStep::Kind::Shot && shots.empty())
+            throw ToolError("line " + std::to_string(step.line) + ": shot needs --shots DIR");
+    }
 
     std::string dataDirectory = line.text("--data-dir", "");
     std::string error;
