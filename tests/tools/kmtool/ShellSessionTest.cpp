@@ -112,6 +112,30 @@ TEST(ShellSessionTest, EveryMenuScreenAndItsWayBack)
         "[\" 12 players\",\" 18 players\",\" 36 players\",\" 100 players\",\" 250 players\"]");
 }
 
+// Losing the foreground stops the game where it is; a new frame size lays out the
+// screen and the alert over it again.
+TEST(ShellSessionTest, PausedInTheBackgroundAndLaidOutAgainAtAnotherSize)
+{
+    TempFolder data;
+    PlayRun run = playScript("wait 3000\ndump\n"
+                             "focus off\nwait 20000\ndump\n"    // no ticks: still loading
+                             "focus on\nwait 16000\ndump\n"
+                             "key F1\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\n"
+                             "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey RETURN\nwait 300\n"
+                             "size 176 220\nwait 300\ndump\n"   // the name alert, at the smallest size
+                             "key RETURN\nwait 300\ndump\n",
+        "--data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 5u);
+    EXPECT_EQ(field(run.dumps[0], "screen"), "2");
+    EXPECT_EQ(field(run.dumps[1], "screen"), "2");
+    EXPECT_EQ(field(run.dumps[2], "screen"), "23");
+    EXPECT_EQ(field(run.dumps[3], "display"), "{\"width\":176,\"height\":220,\"class\":1}");
+    EXPECT_EQ(field(run.dumps[3], "overlay"), "\"Name must be between 4 - 10 characters\"");
+    EXPECT_EQ(field(run.dumps[4], "overlay"), "null");
+    EXPECT_EQ(field(run.dumps[4], "screen"), "29");
+}
+
 TEST(ShellSessionTest, BadScriptsAndOptionsAreRefusedWithTheirLine)
 {
     PlayRun unknown = playScript("wait 100\nfly away\n", "");
@@ -122,5 +146,6 @@ TEST(ShellSessionTest, BadScriptsAndOptionsAreRefusedWithTheirLine)
     EXPECT_NE(badKey.error.find("line 1:"), std::string::npos);
     EXPECT_EQ(playScript("wait -5\n", "").status, 2);
     EXPECT_EQ(playScript("dump\n", "--size 100x100").status, 2);
+    EXPECT_EQ(playScript("shot here\n", "").status, 2); // no --shots folder
     EXPECT_TRUE(unknown.dumps.empty() && badKey.dumps.empty());
 }
