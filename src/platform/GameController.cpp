@@ -611,8 +611,7 @@ void GameController::newGameAnswered()
         // the 32-bit limit instead of wrapping.
         int32_t chips = 0;
         if (savedGameChips(chips)) {
-            const int64_t total = int64_t(profile.bankroll) + chips;
-            profile.bankroll = total > INT32_MAX ? INT32_MAX : int32_t(total);
+            profile.addToBankroll(chips);
             saveProfile();
             deleteStore(GameRecord::STORE_NAME);
         } else {

@@ -491,7 +491,7 @@ bool TableGame::endOfTournament()
     modalText = TableMessages::tournamentOver(gameFinished, finalPlace, prize);
     if (prize > 0) {
         Profile& profile = host.profile();
-        profile.bankroll = clampedSum(profile.bankroll, prize);
+        profile.addToBankroll(prize);
         saveProfile();
     }
     host.playSound(SOUND_GAME_OVER);
@@ -795,7 +795,7 @@ void TableGame::leaveTable()
     Profile& profile = host.profile();
     if (setup.gameType != GameSetup::GAME_TOURNAMENT) {
         const Player& human = table->player(HUMAN_SEAT);
-        profile.bankroll = clampedSum(profile.bankroll, int64_t(std::max(0, human.chips)) + std::max(0, human.roundBet));
+        profile.addToBankroll(int64_t(std::max(0, human.chips)) + std::max(0, human.roundBet));
         deleteStore(GameRecord::STORE_NAME);
         host.records().gameInProgress = false;
     }
