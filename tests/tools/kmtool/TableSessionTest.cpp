@@ -130,6 +130,25 @@ TEST(TableSessionTest, HeadsUpSeatsTwo)
     EXPECT_GT(std::stoi(field(run.dumps[0], "table.hand")), 1);
 }
 
+// On 176-pixel displays the actions are a popup menu behind the "ACTIONS" soft key.
+TEST(TableSessionTest, ActionsPopupOnTheSmallestDisplay)
+{
+    TempFolder data;
+    PlayRun run = playScript(TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 6000\n"
+                                            "key F1\nwait 100\ndump\n"          // the player is to act: the popup
+                                            "key DOWN\nkey RETURN\nwait 100\ndump\n" // the second entry: call
+                                            "quit\n",
+        "--size 176x220 --seed 4 --data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 2u);
+    EXPECT_EQ(field(run.dumps[0], "softKeys"), "[\"ACTIONS\",\"Back\"]");
+    EXPECT_EQ(field(run.dumps[0], "popup"), "{\"items\":[\"Fold\",\"Call ($5) \",\"Raise\"],\"focus\":0}");
+    EXPECT_EQ(field(run.dumps[0], "table.actions"), "[1,4,6]");
+    EXPECT_EQ(field(run.dumps[1], "popup"), "null");
+    EXPECT_EQ(field(run.dumps[1], "table.actions"), "[]");
+    EXPECT_NE(field(run.dumps[1], "table.seats").find("\"action\":\"Call $10\""), std::string::npos);
+}
+
 // On 176-pixel displays the actions hide behind the "ACTIONS" soft key; the digit
 // keys still take them. The player goes all in whenever it is his turn (3: raise,
 // or 2: bet, then "a" and Return) and, with this seed, finishes second of twelve.
