@@ -10,6 +10,7 @@ void AmountEntry::open(int32_t low, int32_t high, int32_t raiseStep, int32_t pre
     step = std::max(1, raiseStep);
     opened = true;
     setAmount(preset);
+    presetShown = true;
 }
 
 void AmountEntry::close()
@@ -27,6 +28,10 @@ bool AmountEntry::type(char16_t c)
     }
     if (c < u'0' || c > u'9')
         return false;
+    if (presetShown) {
+        length = 0;
+        presetShown = false;
+    }
     // A leading zero is replaced rather than kept in front of the number.
     if (length == 1 && digits[0] == '0')
         length = 0;
@@ -38,6 +43,7 @@ bool AmountEntry::type(char16_t c)
 
 void AmountEntry::setAmount(int32_t value)
 {
+    presetShown = false;
     value = std::max(0, value);
     length = std::snprintf(digits, sizeof digits, "%d", int(value));
     if (length < 0 || length > MAX_DIGITS)
@@ -63,6 +69,7 @@ bool AmountEntry::clear()
         close();
         return true;
     }
+    presetShown = false;
     --length;
     refresh();
     return false;

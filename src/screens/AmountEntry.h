@@ -50,4 +50,7 @@ private:
     int32_t betAmount = 0;
     char digits[MAX_DIGITS + 1] = {};
     int32_t length = 0;
+    // The amount shown on opening stands as if selected: the first digit typed
+    // replaces it, so typing 100 bets 100 and not the preset followed by 100.
+    bool presetShown = false;
 };

@@ -211,6 +211,12 @@ TEST(AmountEntryTest, ClampingKeysClearAndConfirm)
     entry.open(200, 1500, 100, 200);
     EXPECT_EQ(entry.amount(), 200);
     EXPECT_FALSE(entry.canDecrease());
+    // The preset stands as if selected: the first digit replaces it, the next append.
+    EXPECT_TRUE(entry.type(u'3'));
+    EXPECT_TRUE(entry.type(u'0'));
+    EXPECT_TRUE(entry.type(u'0'));
+    EXPECT_EQ(entry.amount(), 300);
+    entry.setAmount(200);
     entry.decrease();
     EXPECT_EQ(entry.amount(), 200);
     for (int i = 0; i < 20; ++i)
