@@ -29,31 +29,15 @@ std::string cardList(const int8_t* cards, int first, int last)
     return text + "]";
 }
 
-void appendUtf8(std::string& out, uint32_t code)
-{
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | code >> 6);
-        out += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += char(0xE0 | code >> 12);
-        out += char(0x80 | (code >> 6 & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xF0 | code >> 18);
-        out += char(0x80 | (code >> 12 & 0x3F));
-        out += char(0x80 | (code >> 6 & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
-}
-
-// Characters a tracker's line parser splits on, and anything that breaks a line.
-bool unsafeInName(uint32_t code)
+// Characters a tracker's line parser splits on, and anything that breaks a line,
+// become "_".
+uint32_t safeInName(uint32_t code)
 {
     if (code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029)
-        return true;
-    return code == ':' || code == '[' || code == ']' || code == '(' || code == ')';
+        return '_';
+    if (code == ':' || code == '[' || code == ']' || code == '(' || code == ')')
+        return '_';
+    return code;
 }
 
 // By value: 1 is the ace counted low, 2..14 deuce to ace.
@@ -97,19 +81,7 @@ const char* const STREET_NAMES[4] = { "before Flop", "on the Flop", "on the Turn
 
 std::string HandHistoryWriter::safeName(const char16_t* units, int32_t length)
 {
-    std::string out;
-    for (int32_t i = 0; i < length; ++i) {
-        uint32_t code = units[i];
-        bool pair = code >= 0xD800 && code < 0xDC00 && i + 1 < length && units[i + 1] >= 0xDC00
-                    && units[i + 1] < 0xE000;
-        if (pair) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
-            ++i;
-        } else if (code >= 0xD800 && code < 0xE000) {
-            code = 0xFFFD; // a lone surrogate
-        }
-        appendUtf8(out, unsafeInName(code) ? uint32_t('_') : code);
-    }
+    const std::string out = String::toUtf8(units, length, safeInName);
     size_t first = out.find_first_not_of(' ');
     if (first == std::string::npos)
         return "Player";

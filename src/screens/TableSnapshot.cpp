@@ -4,21 +4,6 @@
 #include "poker/Card.h"
 #include "screens/TableScreen.h"
 
-namespace {
-
-std::string narrow(const String& text)
-{
-    std::string out;
-    out.reserve(size_t(text.length()));
-    for (int32_t i = 0; i < text.length(); ++i) {
-        const char16_t c = text.charAt(i);
-        out += c < 128 ? char(c) : '?';
-    }
-    return out;
-}
-
-} // namespace
-
 bool TableSnapshot::fill(const Screen* screen, TableSnapshot& out)
 {
     const TableScreen* tableScreen = dynamic_cast<const TableScreen*>(screen);
@@ -50,7 +35,7 @@ bool TableSnapshot::fill(const Screen* screen, TableSnapshot& out)
         seat.present = v.seated;
         if (!v.seated)
             continue;
-        seat.name = narrow(state.name);
+        seat.name = state.name.toUtf8();
         seat.chips = v.chips;
         seat.bet = v.roundBet;
         seat.inHand = v.inHand;
@@ -66,9 +51,9 @@ bool TableSnapshot::fill(const Screen* screen, TableSnapshot& out)
         const bool shown = state.countdown > 0 || (game.getVariant() == GameSetup::GAME_HEADS_UP);
         if (shown && state.actionText.length() > 0) {
             seat.hasAction = true;
-            seat.action = narrow(state.actionText);
+            seat.action = state.actionText.toUtf8();
             if (state.amountText.length() > 0)
-                seat.action += " " + narrow(state.amountText);
+                seat.action += " " + state.amountText.toUtf8();
         }
     }
     int32_t codes[3];
@@ -83,12 +68,12 @@ bool TableSnapshot::fill(const Screen* screen, TableSnapshot& out)
     }
     const String message = game.message();
     out.hasMessage = message.length() > 0;
-    out.message = narrow(message);
+    out.message = message.toUtf8();
     out.hasStandings = game.isStandingsShown();
     if (out.hasStandings) {
         const Vector<TournamentStandings::Row> rows = tableScreen->standingsRows();
         for (int32_t i = 0; i < rows.size(); ++i)
-            out.standings.push_back(narrow(TournamentStandings::rowText(rows[i])));
+            out.standings.push_back(TournamentStandings::rowText(rows[i]).toUtf8());
     }
     out.place = game.place();
     return true;

@@ -23,7 +23,7 @@ namespace {
 void labelOrNull(JsonWriter& json, const SharedPointer<Command>& command)
 {
     if (command.raw())
-        json.value(utf8Of(command->getLabel()));
+        json.value(command->getLabel().toUtf8());
     else
         json.null();
 }
@@ -32,7 +32,7 @@ void writeScreen(JsonWriter& json, Screen* screen)
 {
     json.key("title");
     if (screen)
-        json.value(utf8Of(screen->getTitle()));
+        json.value(screen->getTitle().toUtf8());
     else
         json.null();
     json.key("focus").value(screen ? screen->getFocus() : -1);
@@ -56,13 +56,13 @@ void writeMenu(JsonWriter& json, Screen* screen)
     }
     json.beginObject().key("entries").beginArray();
     for (int32_t i = 0; i < menu->entryCount(); ++i)
-        json.value(utf8Of(menu->entryLabel(i)));
+        json.value(menu->entryLabel(i).toUtf8());
     json.endArray().key("disabled").beginArray();
     for (int32_t i = 0; i < menu->entryCount(); ++i)
         json.value(menu->isEntryDisabled(i));
     json.endArray();
-    json.key("header").value(utf8Of(menu->getHeader()));
-    json.key("subheader").value(utf8Of(menu->getSubheader()));
+    json.key("header").value(menu->getHeader().toUtf8());
+    json.key("subheader").value(menu->getSubheader().toUtf8());
     json.endObject();
 }
 
@@ -77,9 +77,9 @@ void writeItems(JsonWriter& json, Screen* screen)
                 .key("kind")
                 .value(item->getKind())
                 .key("label")
-                .value(utf8Of(item->getLabel()))
+                .value(item->getLabel().toUtf8())
                 .key("value")
-                .value(utf8Of(item->valueText()))
+                .value(item->valueText().toUtf8())
                 .endObject();
         }
     }
@@ -96,7 +96,7 @@ void writePopup(JsonWriter& json)
     }
     json.beginObject().key("items").beginArray();
     for (int32_t i = 0; i < popup->itemCount(); ++i)
-        json.value(utf8Of(popup->labelAt(i)));
+        json.value(popup->labelAt(i).toUtf8());
     json.endArray().key("focus").value(popup->getFocus()).endObject();
 }
 
@@ -204,7 +204,7 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .endObject();
     json.key("overlay");
     if (AlertItem* alert = shownAlert())
-        json.value(utf8Of(alert->getText()));
+        json.value(alert->getText().toUtf8());
     else
         json.null();
     writePopup(json);
@@ -215,7 +215,7 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
     json.key("profile")
         .beginObject()
         .key("name")
-        .value(utf8Of(profile.playerName))
+        .value(profile.playerName.toUtf8())
         .key("avatar")
         .value(profile.avatar)
         .key("bankroll")

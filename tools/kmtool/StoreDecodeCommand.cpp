@@ -66,7 +66,7 @@ void decodeProfile(const StoreFile& file, JsonWriter& json)
         .key("flagB")
         .value(profile.flagB)
         .key("setupName")
-        .value(utf8Of(profile.setupName))
+        .value(profile.setupName.toUtf8())
         .key("bankroll")
         .value(int64_t(profile.bankroll))
         .key("secondBankroll")
@@ -74,8 +74,8 @@ void decodeProfile(const StoreFile& file, JsonWriter& json)
         .key("names")
         .beginArray();
     for (const String& name : profile.names)
-        json.value(utf8Of(name));
-    json.endArray().key("counter").value(int64_t(profile.counter)).key("playerName").value(utf8Of(profile.playerName));
+        json.value(name.toUtf8());
+    json.endArray().key("counter").value(int64_t(profile.counter)).key("playerName").value(profile.playerName.toUtf8());
     json.key("handStartChips");
     if (hasHandStartChips)
         json.value(int64_t(handStartChips));
@@ -101,7 +101,7 @@ void decodeSetup(const StoreFile& file, JsonWriter& json)
         .key("stakeLevel")
         .value(int64_t(setup.stakeLevel))
         .key("playerName")
-        .value(utf8Of(setup.playerName))
+        .value(setup.playerName.toUtf8())
         .key("avatar")
         .value(int64_t(setup.avatar))
         .key("tournamentSize")

@@ -43,35 +43,3 @@ StoreFile readStoreFile(const Arguments& arguments)
     return file;
 }
 
-std::string utf8Of(const String& text)
-{
-    std::string out;
-    for (int32_t i = 0; i < text.length(); ++i) {
-        uint32_t c = text.charAt(i);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.length()) {
-            uint32_t low = text.charAt(i + 1);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                ++i;
-            }
-        }
-        if (c >= 0xD800 && c <= 0xDFFF)
-            c = 0xFFFD;
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}

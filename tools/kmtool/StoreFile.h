@@ -18,5 +18,3 @@ struct StoreFile {
 // it cannot be read or is not a well-formed store.
 StoreFile readStoreFile(const Arguments& arguments);
 
-// UTF-8 of a text; unpaired surrogates become U+FFFD.
-std::string utf8Of(const String& text);

@@ -286,3 +286,36 @@ WideCharArray String::toWideCharArray() const
     result.data[unitCount] = 0;
     return result;
 }
+
+std::string String::toUtf8(const char16_t* units, int32_t n, uint32_t (*map)(uint32_t))
+{
+    std::string out;
+    out.reserve(size_t(n > 0 ? n : 0));
+    for (int32_t i = 0; i < n; ++i) {
+        uint32_t code = units[i];
+        if (code >= 0xD800 && code < 0xDC00 && i + 1 < n && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
+            ++i;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = 0xFFFD;
+        }
+        if (map)
+            code = map(code);
+        if (code < 0x80) {
+            out += char(code);
+        } else if (code < 0x800) {
+            out += char(0xC0 | code >> 6);
+            out += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += char(0xE0 | code >> 12);
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        } else {
+            out += char(0xF0 | code >> 18);
+            out += char(0x80 | (code >> 12 & 0x3F));
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}

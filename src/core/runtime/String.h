@@ -5,6 +5,7 @@
 #include "RefCount.h"
 
 #include <cstdint>
+#include <string>
 
 class StringBuffer;
 
@@ -25,6 +26,11 @@ public:
 
     // Builds a fresh string from n units of memory.
     static String fromUnits(const char16_t* units, int32_t n);
+
+    // n units as UTF-8; a surrogate without its partner becomes U+FFFD. With map,
+    // every code point passes through it first (for formats that cannot hold some).
+    static std::string toUtf8(const char16_t* units, int32_t n, uint32_t (*map)(uint32_t) = nullptr);
+    std::string toUtf8(uint32_t (*map)(uint32_t) = nullptr) const { return toUtf8(chars, unitCount, map); }
 
     int32_t length() const { return unitCount; }
     char16_t charAt(int32_t index) const { return chars[index]; }
