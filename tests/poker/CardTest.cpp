@@ -4,20 +4,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(CardTest, RankAndSuitFollowTheLetterTable)
+TEST(CardTest, NamesParseBackAndJunkIsRefused)
 {
-    EXPECT_EQ(Card::rank(0), 0);  // deuce of clubs
-    EXPECT_EQ(Card::suit(0), 0);
-    EXPECT_EQ(Card::rank(51), 12); // ace of spades
-    EXPECT_EQ(Card::suit(51), 3);
-    EXPECT_EQ(Card::name(0), "2C");
-    EXPECT_EQ(Card::name(21), "TD");
-    EXPECT_EQ(Card::name(51), "AS");
+    // Deuce of clubs first, ace of spades last; rank letter then suit letter.
+    EXPECT_EQ(Card::name(0) + Card::name(21) + Card::name(51), "2CTDAS");
     EXPECT_EQ(Card::name(-1) + Card::name(52), "----");
-}
-
-TEST(CardTest, ParseIsTheInverseOfNameAndRejectsJunk)
-{
     for (int card = 0; card < CARD_COUNT; ++card)
         EXPECT_EQ(Card::parse(Card::name(card)), card);
     EXPECT_EQ(Card::parse("ah"), Card::make(12, 2));
@@ -25,12 +16,9 @@ TEST(CardTest, ParseIsTheInverseOfNameAndRejectsJunk)
         EXPECT_EQ(Card::parse(junk), -1) << junk;
 }
 
-TEST(CardTest, BoardHoldsFiveAndRefusesASixth)
+TEST(CardTest, BoardHoldsFiveAndHoleCardsTwo)
 {
     Board board;
-    EXPECT_EQ(board.count, 0);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(board.get(i), -1);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(board.add(10 + i), 1);
     EXPECT_EQ(board.add(40), 0);
@@ -41,10 +29,7 @@ TEST(CardTest, BoardHoldsFiveAndRefusesASixth)
     board.clear();
     EXPECT_EQ(board.count, 0);
     EXPECT_EQ(board.get(0), -1);
-}
 
-TEST(CardTest, HoleCardsIgnoreAThirdCard)
-{
     HoleCards hole;
     hole.add(3);
     EXPECT_EQ(hole.get(1), -1);

@@ -1,9 +1,6 @@
 #include "poker/HandEvaluator.h"
 
-#include "EvaluatorHelpers.h"
-#include "ReferenceEvaluator.h"
-#include "poker/PokerTable.h"
-#include "poker/RandomSource.h"
+#include "TableHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -41,27 +38,5 @@ TEST(HandEvaluatorLongTest, AllSevenCardHandsGiveThePublishedCategoryCounts)
 
 TEST(HandEvaluatorLongTest, TwoMillionShowdownsAgreeWithTheReference)
 {
-    PokerTable table;
-    table.sit(0, "A", 2, 100);
-    table.sit(1, "B", 2, 100);
-    RandomSource random(99);
-    std::vector<int> deck(52);
-    for (int i = 0; i < 2000000; ++i) {
-        for (int card = 0; card < 52; ++card)
-            deck[card] = card;
-        for (int k = 0; k < 9; ++k)
-            std::swap(deck[k], deck[k + random.nextInt(52 - k)]);
-        table.board->clear();
-        for (int b = 4; b < 9; ++b)
-            table.board->add(deck[b]);
-        for (int seat = 0; seat < 2; ++seat) {
-            table.player(seat).hole.cards[0] = int8_t(deck[2 * seat]);
-            table.player(seat).hole.cards[1] = int8_t(deck[2 * seat + 1]);
-            table.player(seat).hole.count = 2;
-        }
-        ReferenceHand ha = referenceBest({ deck[0], deck[1], deck[4], deck[5], deck[6], deck[7], deck[8] });
-        ReferenceHand hb = referenceBest({ deck[2], deck[3], deck[4], deck[5], deck[6], deck[7], deck[8] });
-        int expected = ha == hb ? -1 : (hb < ha ? 0 : 1);
-        ASSERT_EQ(table.compare(0, 1), expected) << i;
-    }
+    expectShowdownsAgreeWithTheReference(99, 2000000);
 }

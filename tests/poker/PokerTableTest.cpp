@@ -1,76 +1,14 @@
 #include "poker/PokerTable.h"
 
-#include "EvaluatorHelpers.h"
-#include "ReferenceEvaluator.h"
 #include "TableHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace {
-
-// Two seated players; deal() replaces a hand or (seat -1) the board.
-struct Showdown {
-    PokerTable table;
-    Showdown()
-    {
-        table.sit(0, "A", 2, 100);
-        table.sit(1, "B", 2, 100);
-    }
-    void deal(int seat, const std::vector<int>& list)
-    {
-        if (seat < 0)
-            table.board->clear();
-        else
-            table.player(seat).hole.reset();
-        for (int card : list) {
-            if (seat < 0)
-                table.board->add(card);
-            else
-                table.player(seat).hole.add(card);
-        }
-    }
-};
-
-} // namespace
-
 TEST(PokerTableTest, CompareAgreesWithTheReferenceOnRandomShowdowns)
 {
-    Showdown s;
-    RandomSource random(13);
-    for (int i = 0; i < 20000; ++i) {
-        std::vector<int> list = randomCards(random, 9);
-        std::vector<int> board(list.begin() + 4, list.end());
-        s.deal(-1, board);
-        s.deal(0, { list[0], list[1] });
-        s.deal(1, { list[2], list[3] });
-        std::vector<int> a = { list[0], list[1] }, b = { list[2], list[3] };
-        a.insert(a.end(), board.begin(), board.end());
-        b.insert(b.end(), board.begin(), board.end());
-        ReferenceHand ha = referenceBest(a);
-        ReferenceHand hb = referenceBest(b);
-        int expected = ha == hb ? -1 : (hb < ha ? 0 : 1);
-        ASSERT_EQ(s.table.compare(0, 1), expected) << i;
-        ASSERT_EQ(s.table.compare(1, 0), expected) << i;
-    }
-}
-
-TEST(PokerTableTest, RoyalFlushTiesOnlyWithARoyalFlush)
-{
-    Showdown s;
-    s.deal(-1, cards("TS JS QS KS AS"));
-    s.deal(0, cards("2C 3D"));
-    s.deal(1, cards("9S 4H"));
-    EXPECT_EQ(s.table.compare(0, 1), -1); // the board plays for both
-    EXPECT_EQ(s.table.player(0).category, ROYAL_FLUSH);
-
-    s.deal(-1, cards("TS JS QS 2D 7C"));
-    s.deal(0, cards("KS AS"));
-    s.deal(1, cards("KS 9S"));
-    EXPECT_EQ(s.table.compare(0, 1), 0);
-    EXPECT_EQ(s.table.player(0).category, ROYAL_FLUSH);
-    EXPECT_EQ(s.table.player(1).category, STRAIGHT_FLUSH);
+    expectShowdownsAgreeWithTheReference(13, 20000);
 }
 
 TEST(PokerTableTest, HeadsUpDealerPostsSmallActsFirstPreflopAndLastAfter)
@@ -182,19 +120,6 @@ TEST(PokerTableTest, DeadSmallBlindAfterTheBigBlindBusts)
     EXPECT_EQ(t.chips(3), 1000);
 }
 
-TEST(PokerTableTest, EverybodyFoldsAndTheUncalledRaiseComesBack)
-{
-    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
-    t.startHand();
-    t.play({ { 0, 30 }, { 1, -1 }, { 2, -1 } });
-    t.run();
-    EXPECT_EQ(t.table.state, PokerTable::STATE_SETTLE); // no flop dealt
-    EXPECT_EQ(t.table.board->count, 0);
-    EXPECT_EQ(t.table.pots[0], 25); // 5 + 10 + the called 10 of the raise
-    t.finish();
-    EXPECT_EQ(t.allChips(3), std::vector<int>({ 1015, 995, 990 }));
-}
-
 TEST(PokerTableTest, OneChipOfARaiseAShortAllInCannotCallComesBack)
 {
     // Seat 0 raises to 101; the big blind calls all-in for 100 in all: the one chip
@@ -246,25 +171,6 @@ TEST(PokerTableTest, ThreeAllInsBuildTheSidePots)
     t.finish();
     EXPECT_EQ(t.allChips(4), std::vector<int>({ 150, 200, 800, 200 }));
     EXPECT_EQ(t.table.countSeated(), 4);
-}
-
-TEST(PokerTableTest, OddChipOfASplitLeavesTheGame)
-{
-    ScriptedTable t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
-    // Seats 0 and 2 hold 4 5 each; the board gives both the same straight.
-    t.startHand("2C 4H 4C 2D 5S 5D 6D 7S 8H KC QD");
-    t.play({ { 0, 10 }, { 1, -1 }, { 2, 0 } });
-    for (int street = 0; street < 3; ++street)
-        t.play({ { 2, 0 }, { 0, 0 } });
-    t.run();
-    ASSERT_TRUE(t.table.handOver);
-    EXPECT_EQ(t.table.pots[0], 25);
-    EXPECT_EQ(t.table.potWinnerCount[0], 2);
-    EXPECT_EQ(t.table.player(0).winnings, 12);
-    EXPECT_EQ(t.table.player(2).winnings, 12);
-    EXPECT_EQ(t.table.oddChipsLost, 1);
-    t.finish();
-    EXPECT_EQ(t.chips(0) + t.chips(1) + t.chips(2), 2999);
 }
 
 TEST(PokerTableTest, TwoTieForTheSidePotWhileTheShortStackTakesTheMain)
@@ -338,25 +244,35 @@ TEST(PokerTableTest, ActionMasksFollowWhatIsOwed)
     EXPECT_EQ(t.table.player(3).lastAction, 0); // cleared once shown
 }
 
+// A saved table keeps handsPlayed in a signed byte: 200 hands come back as -56, and
+// the blinds must go on rising every ten hands from there.
 TEST(PokerTableTest, TournamentBlindsRiseEveryTenHandsUpToLevelTwenty)
 {
     ScriptedTable t({ 100000, 100000 }, /*bigBlindBefore=*/0);
     t.table.setBlindSchedule();
+    auto foldTheHand = [&t]() {
+        t.run();
+        t.act(t.table.toAct, -1);
+        t.finish();
+        t.table.player(0).chips = t.table.player(1).chips = 100000;
+    };
     for (int hand = 1; hand <= 200; ++hand) {
         t.startHand();
         int expectedLevel = std::min((hand - 1) / 10, 19);
         ASSERT_EQ(t.table.level, expectedLevel) << "hand " << hand;
         ASSERT_EQ(t.table.blindsRaised, hand > 1 && hand <= 191 && (hand - 1) % 10 == 0) << hand;
-        if (hand == 11) {
-            EXPECT_EQ(t.table.bigBlind(), 20);
+        if (hand == 11 || hand >= 191) {
+            ASSERT_EQ(t.table.bigBlind(), hand == 11 ? 20 : 30000) << hand;
         }
-        if (hand >= 191) {
-            ASSERT_EQ(t.table.bigBlind(), 30000);
-        }
-        t.run();
-        t.act(t.table.toAct, -1);
-        t.finish();
-        t.table.player(0).chips = t.table.player(1).chips = 100000;
+        foldTheHand();
+    }
+    t.table.handsPlayed = -56;
+    t.table.level = 5;
+    for (int hand = 1; hand <= 7; ++hand) {
+        t.startHand();
+        // -56 .. -51 keep the level; the hand started at -50 raises it.
+        EXPECT_EQ(t.table.level, hand <= 6 ? 5 : 6) << hand;
+        foldTheHand();
     }
 }
 
@@ -408,24 +324,10 @@ TEST(PokerTableTest, RandomPlayKeepsTheInvariants)
         ASSERT_TRUE(p.inHand);
         ASSERT_GT(p.chips, 0);
         int owe = table.toCall(seat);
-        int amount;
-        switch (choices.nextInt(8)) {
-        case 0:
-            amount = -1;
-            break;
-        case 1:
-            amount = p.chips;
-            break;
-        case 2:
-            amount = table.minRaiseTo(seat);
-            break;
-        case 3:
-            amount = choices.nextInt(p.chips + 50) - 20; // often refused
-            break;
-        default:
-            amount = owe;
-            break;
-        }
+        // Fold, all-in, the least raise, anything (often refused), or else call.
+        const int pick = choices.nextInt(8);
+        const int picks[] = { -1, p.chips, table.minRaiseTo(seat), choices.nextInt(p.chips + 50) - 20 };
+        const int amount = pick < 4 ? picks[pick] : owe;
         if (!table.act(amount)) {
             ++refused;
             ASSERT_EQ(table.toAct, seat);

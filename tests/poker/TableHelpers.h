@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EvaluatorHelpers.h"
+#include "ReferenceEvaluator.h"
 #include "poker/ActionCode.h"
 #include "poker/PokerTable.h"
 #include "poker/RandomSource.h"
@@ -115,3 +116,30 @@ struct ScriptedTable {
             observer(table);
     }
 };
+
+// Random heads-up showdowns: PokerTable::compare names the winner (-1 a tie) that the
+// reference evaluator names, whichever seat is asked first.
+inline void expectShowdownsAgreeWithTheReference(int64_t seed, int showdowns)
+{
+    PokerTable table;
+    table.sit(0, "A", Player::COMPUTER, 100);
+    table.sit(1, "B", Player::COMPUTER, 100);
+    RandomSource random(seed);
+    for (int i = 0; i < showdowns; ++i) {
+        std::vector<int> list = randomCards(random, 9);
+        table.board->clear();
+        for (int b = 4; b < 9; ++b)
+            table.board->add(list[size_t(b)]);
+        ReferenceHand best[2];
+        for (size_t seat = 0; seat < 2; ++seat) {
+            HoleCards& hole = table.player(int(seat)).hole;
+            hole.reset();
+            hole.add(list[2 * seat]);
+            hole.add(list[2 * seat + 1]);
+            best[seat] = referenceBest({ list[2 * seat], list[2 * seat + 1], list[4], list[5], list[6], list[7], list[8] });
+        }
+        int expected = best[0] == best[1] ? -1 : (best[1] < best[0] ? 0 : 1);
+        ASSERT_EQ(table.compare(0, 1), expected) << i;
+        ASSERT_EQ(table.compare(1, 0), expected) << i;
+    }
+}
