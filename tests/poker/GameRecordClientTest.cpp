@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 class GameRecordClientTest : public ::testing::Test {
@@ -19,16 +18,35 @@ protected:
     Profile profile;
     GameSetup setup;
     GameRecordClient client { profile, setup };
+    PokerTable table;
+    TournamentField field;
+
+    // The client set to load a tournament over a 12-entrant field.
+    void setUpTourney()
+    {
+        table.resetGame();
+        table.setBlindSchedule();
+        field.createField(12);
+        client.table = &table;
+        client.field = &field;
+        client.tourneyInProgress = true;
+    }
 };
 
 } // namespace
 
 TEST_F(GameRecordClientTest, CashGameSavesAndResumes)
 {
-    ScriptedTable saved({ 1200, 0, 640 }, 0);
-    saved.table.player(0).type = Player::HUMAN;
+    ScriptedTable saved({ 1500, 0, 800, 0, 0, 2 }, 0);
+    saved.table.player(2).type = Player::HUMAN;
+    saved.table.player(2).name = String(u"Ros\u00E1");
+    saved.table.player(0).inHand = true;
+    saved.table.dealer = 5;
+    saved.table.humanAggression = 6;
     client.table = &saved.table;
-    client.avatars[2] = 4;
+    client.avatars[0] = 3;
+    client.avatars[5] = 7;
+    client.humanSeat = 2;
     EXPECT_FALSE(client.gameInProgress);
     ASSERT_TRUE(RecordStore::saveObject(GameRecord::STORE_NAME, client, &files));
     EXPECT_TRUE(client.gameInProgress);
@@ -36,14 +54,30 @@ TEST_F(GameRecordClientTest, CashGameSavesAndResumes)
     Profile otherProfile;
     GameSetup otherSetup;
     GameRecordClient resumed(otherProfile, otherSetup);
-    ScriptedTable fresh({ 1000 }, 0);
+    ScriptedTable fresh({ 1000, 1000, 1000, 1000, 1000 }, 0);
+    fresh.table.pots[0] = 77; // not in the record: loading leaves it
+    fresh.table.player(3).roundBet = 12;
     resumed.table = &fresh.table;
     // Without the in-progress flag nothing is read.
     EXPECT_FALSE(RecordStore::loadObject(GameRecord::STORE_NAME, resumed, &files));
     resumed.gameInProgress = true;
     ASSERT_TRUE(RecordStore::loadObject(GameRecord::STORE_NAME, resumed, &files));
-    EXPECT_EQ(fresh.table.player(2).chips, 640);
-    EXPECT_EQ(resumed.avatars[2], 4);
+    EXPECT_EQ(fresh.allChips(6), std::vector<int>({ 1500, 0, 800, 0, 0, 2 }));
+    EXPECT_FALSE(fresh.table.player(4).seated);
+    EXPECT_EQ(fresh.table.player(2).type, Player::HUMAN);
+    EXPECT_EQ(fresh.table.player(0).type, Player::COMPUTER);
+    EXPECT_TRUE(fresh.table.player(0).inHand);
+    EXPECT_TRUE(fresh.table.player(2).name.equals(String(u"Ros\u00E1")));
+    EXPECT_EQ(std::vector<int>(resumed.avatars, resumed.avatars + 6), std::vector<int>({ 3, 6, 6, 6, 6, 7 }));
+    EXPECT_EQ(resumed.humanSeat, 2);
+    EXPECT_EQ(fresh.table.dealer, 5);
+    EXPECT_EQ(fresh.table.humanAggression, 6);
+    EXPECT_EQ(fresh.table.pots[0], 77);
+    EXPECT_EQ(fresh.table.player(3).roundBet, 12);
+    // Saved again, the same bytes.
+    const std::vector<uint8_t> first = dir.read("KMRB2Game_DATA.dat");
+    ASSERT_TRUE(RecordStore::saveObject(GameRecord::STORE_NAME, resumed, &files));
+    EXPECT_EQ(dir.read("KMRB2Game_DATA.dat"), first);
 }
 
 TEST_F(GameRecordClientTest, ProfileAndSetupGoThroughTheSameClient)
@@ -88,14 +122,7 @@ TEST_F(GameRecordClientTest, SavedGameSamplesLoadOrAreRefusedWhole)
 
 TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
 {
-    PokerTable table;
-    table.resetGame();
-    table.setBlindSchedule();
-    TournamentField field;
-    field.createField(12);
-    client.table = &table;
-    client.field = &field;
-    client.tourneyInProgress = true;
+    setUpTourney();
     dir.write("KMRB2Tourney_DATA.dat", readFile(sampleDir() + "/KMRB2Tourney_DATA.dat"));
     ASSERT_TRUE(RecordStore::loadObject("KMRB2Tourney", client, &files));
     EXPECT_EQ(setup.stakeLevel, 2);
@@ -119,14 +146,7 @@ TEST_F(GameRecordClientTest, SavedTourneySamplesLoadOrAreRefusedWhole)
 
 TEST_F(GameRecordClientTest, ResumedTourneyKeepsItsStakeThroughTheNextSave)
 {
-    PokerTable table;
-    table.resetGame();
-    table.setBlindSchedule();
-    TournamentField field;
-    field.createField(12);
-    client.table = &table;
-    client.field = &field;
-    client.tourneyInProgress = true;
+    setUpTourney();
     setup.stakeLevel = 0; // the setup of another game
     std::vector<uint8_t> sample = readFile(sampleDir() + "/KMRB2Tourney_DATA.dat");
     dir.write("KMRB2Tourney_DATA.dat", sample);

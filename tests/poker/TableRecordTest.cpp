@@ -66,56 +66,7 @@ TEST(TableRecordTest, LayoutOfTheTableAndPlayerRecords)
               (std::vector<uint8_t> { 5, 2, 0xC8, 0, 2, 0xFF, 0, 1, 0, 0xFD, 1 }));
 }
 
-TEST(TableRecordTest, RoundTripKeepsTheRecordedFieldsAndLeavesTheRest)
-{
-    ScriptedTable saved({ 1000, 400, 0, 0, 7, 3 }, 0);
-    saved.table.player(1).name = String(u"Jos\u00E9");
-    saved.table.state = PokerTable::STATE_START_HAND;
-    saved.table.dealer = 4;
-    saved.table.humanAggression = 6;
-    std::vector<uint8_t> bytes = recordOf(saved.table);
-
-    ScriptedTable fresh({ 1000 }, 0);
-    fresh.table.pots[0] = 77; // not in the record: must survive loading
-    fresh.table.player(3).roundBet = 12;
-    ASSERT_TRUE(load(fresh.table, bytes));
-    EXPECT_EQ(fresh.table.pots[0], 77);
-    EXPECT_EQ(fresh.table.player(3).roundBet, 12);
-    EXPECT_EQ(fresh.table.dealer, 4);
-    EXPECT_EQ(fresh.table.humanAggression, 6);
-    EXPECT_EQ(fresh.table.player(1).name.charAt(3), u'\u00E9');
-    EXPECT_EQ(fresh.table.player(1).chips, 400);
-    EXPECT_FALSE(fresh.table.player(2).seated);
-    EXPECT_TRUE(fresh.table.player(5).seated);
-    EXPECT_EQ(recordOf(fresh.table), bytes);
-}
-
-TEST(TableRecordTest, HandsPlayedWrapsToASignedByteAndTheBlindsStillRise)
-{
-    ScriptedTable saved({ 100000, 100000 }, 0);
-    saved.table.setBlindSchedule();
-    saved.table.handsPlayed = 200;
-    saved.table.level = 5;
-    saved.table.state = PokerTable::STATE_START_HAND;
-    std::vector<uint8_t> bytes = recordOf(saved.table);
-
-    // Restored as the screens do: a fresh table with the schedule, then the record.
-    ScriptedTable restored({ 100000, 100000 }, 0);
-    restored.table.setBlindSchedule();
-    ASSERT_TRUE(load(restored.table, bytes));
-    EXPECT_EQ(restored.table.handsPlayed, -56);
-    EXPECT_EQ(restored.table.level, 5);
-    for (int hand = 1; hand <= 7; ++hand) {
-        restored.startHand();
-        // -56 .. -51 keep the level; the hand started at -50 raises it.
-        EXPECT_EQ(restored.table.level, hand <= 6 ? 5 : 6) << hand;
-        restored.run();
-        restored.act(restored.table.toAct, -1);
-        restored.finish();
-        restored.table.player(0).chips = restored.table.player(1).chips = 100000;
-    }
-}
-
+// The round trips go through the record clients (GameRecordClientTest, TourneyRecordTest).
 TEST(TableRecordTest, OutOfRangeValuesRefuseTheWholeRecord)
 {
     ScriptedTable saved({ 1000, 1000 }, 0);
