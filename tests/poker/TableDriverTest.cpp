@@ -44,16 +44,6 @@ TEST(TableDriverTest, HumanAnswersComeFromThePolicy)
     EXPECT_GE(driver.refusals, 1);
 }
 
-TEST(TableDriverTest, SimulatedHandsConserveChips)
-{
-    HandSimulator simulator(/*stake=*/1, /*seats=*/6);
-    RandomSource::shared().setSeed(21);
-    ASSERT_TRUE(simulator.play(3000));
-    EXPECT_EQ(simulator.handsPlayed, 3000);
-    EXPECT_EQ(simulator.buyins, simulator.chipsOnTable() + simulator.table.oddChipsLost + simulator.cashouts);
-    EXPECT_GT(simulator.showdowns, 0);
-}
-
 // Between hands no stack is above 1000 buy-ins, and what left with the big winners
 // is counted. At the top stake the first cash-out comes within these hands.
 TEST(TableDriverTest, BigWinnersCashOutAtTheTopStake)

@@ -50,33 +50,8 @@ TEST(TournamentFieldTest, PrizesPayTheFieldSizeAndNothingBeyond)
     }
 }
 
-TEST(TournamentFieldTest, EqualStacksBustingTogetherShareAPlaceAndTheNextSkips)
-{
-    TournamentField field = makeField(12);
-    // Entrants 3 and 5 start the round with 500 and lose it all; 7 started with 200.
-    field.entry(7)->chips = 200;
-    field.entry(2)->chips = 1500;
-    for (int i = 0; i < 12; ++i)
-        field.entry(i)->startChips = field.entry(i)->chips;
-    field.entry(3)->chips = 0;
-    field.entry(5)->chips = 0;
-    field.entry(7)->chips = 0;
-    field.rankField();
-    EXPECT_EQ(field.remaining, 9);
-    EXPECT_EQ(field.placeOf(7), 12);
-    EXPECT_EQ(field.placeOf(3), 10);
-    EXPECT_EQ(field.placeOf(5), 10);
-    EXPECT_FALSE(field.entry(3)->active);
-    EXPECT_EQ(field.placeOf(2), 1);
-    // The remaining eight share second place with equal stacks.
-    EXPECT_EQ(field.placeOf(0), 2);
-    EXPECT_EQ(field.standings[0], 2);
-    EXPECT_EQ(field.standings[11], 7);
-    EXPECT_EQ(field.entry(3)->table, -1);
-}
-
 // At the human's table the hand's results are copied in before advance(): entrants
-// busted there in one hand rank by the chips each had when it began.
+// busted there in one hand rank by the chips each had when it began, fewer below more.
 TEST(TournamentFieldTest, BustsAtTheHumansTableRankByTheChipsTheHandBeganWith)
 {
     TournamentField field = makeField(6); // one table: entrant i in seat i
@@ -92,6 +67,14 @@ TEST(TournamentFieldTest, BustsAtTheHumansTableRankByTheChipsTheHandBeganWith)
     EXPECT_EQ(field.placeOf(2), 6); // 100
     EXPECT_EQ(field.standings[4], 1);
     EXPECT_EQ(field.standings[5], 2);
+    // Those still in rank by their chips, equal stacks sharing; the busted leave their seats.
+    EXPECT_EQ(field.standings[0], 0);
+    EXPECT_EQ(field.placeOf(3), 2);
+    EXPECT_EQ(field.placeOf(4), 3);
+    EXPECT_EQ(field.placeOf(5), 3);
+    EXPECT_FALSE(field.entry(1)->active);
+    EXPECT_EQ(field.entry(1)->table, -1);
+    EXPECT_EQ(field.tables[0].seats[1], TournamentField::EMPTY_SEAT);
     // Equal starting stacks still share, and the next place skips.
     hand({ 2500, 0, 0, 500, 0, 0 });
     EXPECT_EQ(field.remaining, 2);
