@@ -2,6 +2,7 @@
 
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/SoundOutput.h"
+#include "host/FrameSizes.h"
 #include "host/HostWindow.h"
 #include "platform/ControllerTableHost.h"
 #include "platform/GameController.h"
@@ -53,8 +54,8 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
         rememberFrameSize(hostServices.dataDirectory, width, height);
     };
     gameWindow.attach(&display(), &deviceServices.getKeyMapper(), std::move(hooks));
-    host.window->setFrameSize(options.width, options.height);
-    display().setMetrics(DisplayMetrics(options.width, options.height));
+    // The entry opened the window at the frame size it chose.
+    display().setMetrics(DisplayMetrics(host.window->frameWidth(), host.window->frameHeight()));
 }
 
 Game::~Game()
@@ -98,7 +99,7 @@ bool Game::rememberedFrameSize(const std::string& dataDirectory, int32_t& width,
     std::string text;
     if (!(in >> text))
         return false;
-    return GameOptions::parseFrameSize(text, width, height);
+    return FrameSizes::parse(text.c_str(), width, height);
 }
 
 void Game::rememberFrameSize(const std::string& dataDirectory, int32_t width, int32_t height)

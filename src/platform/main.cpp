@@ -4,6 +4,7 @@
 #include "core/io/FileSystem.h"
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/Clock.h"
+#include "host/FrameSizes.h"
 #include "host/HostServices.h"
 #include "host/posix/DataDirectory.h"
 #include "host/posix/HandHistoryFile.h"
@@ -116,7 +117,7 @@ bool parse(int argc, char** argv, CommandLine& line, std::string& error)
         } else if (argument == "--size") {
             if (!takeValue())
                 return false;
-            if (!GameOptions::parseFrameSize(value, line.options.width, line.options.height)) {
+            if (!FrameSizes::parse(value.c_str(), line.options.width, line.options.height)) {
                 error = "--size " + value + ": not one of 176x220, 240x240, 240x320, 320x240, 320x320, 480x640";
                 return false;
             }

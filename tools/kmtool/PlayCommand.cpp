@@ -7,6 +7,7 @@
 #include "core/io/FileSystem.h"
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/Clock.h"
+#include "host/FrameSizes.h"
 #include "host/HostServices.h"
 #include "host/headless/FakeTimeSource.h"
 #include "host/headless/HeadlessSoundOutput.h"
@@ -165,7 +166,7 @@ void runPlay(const Arguments& arguments)
     std::vector<PlayStep> steps = PlayScript::parse(scriptFile);
 
     GameOptions options;
-    if (line.has("--size") && !GameOptions::parseFrameSize(line.text("--size", ""), options.width, options.height))
+    if (line.has("--size") && !FrameSizes::parse(line.text("--size", "").c_str(), options.width, options.height))
         throw ToolError("--size: not one of 176x220, 240x240, 240x320, 320x240, 320x320, 480x640");
     options.keyboardType = GameOptions::parseKeyboard(line.text("--keyboard", "full"));
     if (options.keyboardType < 0)
