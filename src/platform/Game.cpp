@@ -1,6 +1,7 @@
 #include "platform/Game.h"
 
 #include "core/lcdui/2d/Display.h"
+#include "core/resources/ResourcePack.h"
 #include "core/resources/SoundOutput.h"
 #include "host/FrameSizes.h"
 #include "host/HostWindow.h"
@@ -9,7 +10,6 @@
 
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,16 +17,6 @@ bool isFile(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::string programFolder()
-{
-    char path[4096];
-    ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
-        return std::string();
-    std::string program(path, static_cast<size_t>(length));
-    return program.substr(0, program.rfind('/'));
 }
 
 } // namespace

@@ -82,19 +82,22 @@ std::vector<std::pair<uint32_t, uint32_t>> directoryEntries(const uint8_t* base,
 
 std::string besideProgram(const char* fileName)
 {
+    const std::string folder = programFolder();
+    return folder.empty() ? std::string() : folder + "/" + fileName;
+}
+
+} // namespace
+
+std::string programFolder()
+{
     char path[4096];
     ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
     if (n <= 0)
         return std::string();
-    path[n] = 0;
-    std::string dir(path);
-    size_t slash = dir.rfind('/');
-    if (slash == std::string::npos)
-        return std::string();
-    return dir.substr(0, slash + 1) + fileName;
+    std::string program(path, size_t(n));
+    size_t slash = program.rfind('/');
+    return slash == std::string::npos ? std::string() : program.substr(0, slash);
 }
-
-} // namespace
 
 ResourcePack::~ResourcePack() { delete[] file; }
 

@@ -3,6 +3,7 @@
 #include "core/runtime/String.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A resource-only PE/COFF module (the game's Kestrelmoore_res.dat) read into memory
@@ -57,6 +58,8 @@ private:
 // then in the working directory; a path with a '/' is used as given. True at once
 // when a pack is already open.
 bool openResourcePack(const char* fileName);
+// The folder of the running program, without a trailing '/'; empty if unknown.
+std::string programFolder();
 // False when no pack is open; otherwise forgets it and returns true.
 bool closeResourcePack();
 // Text id -> view into the open pack; empty when no pack is open or the id is absent.
