@@ -34,22 +34,10 @@ struct Spot : ScriptedTable {
 
 } // namespace
 
-TEST(OpponentTest, OnlyPlayerWithChipsNeverRaises)
-{
-    // Seat 0 all-in for 200; seat 1 alone with chips may only call whatever it decides.
-    for (int seed = 0; seed < 300; ++seed) {
-        Spot t({ 200, 5000 }, /*bigBlindBefore=*/0);
-        t.startHand();
-        t.act(0, 195);
-        t.run();
-        ASSERT_EQ(t.table.toAct, 1);
-        RandomSource::shared().setSeed(seed);
-        int amount = t.decide();
-        ASSERT_TRUE(amount == -1 || amount == 190) << amount;
-    }
-}
-
-TEST(OpponentTest, AmountsAreLegalCallsOrAllInsAboveFourFifths)
+// Seeded decisions in three spots: the first to act answers legally, raising at least
+// the minimum and at most 4/5 of the stack unless all-in; with the only other player
+// all-in, a call or a fold; a short stack before the flop, only the raise codes.
+TEST(OpponentTest, DecisionsAreLegalInEverySpot)
 {
     for (int seed = 0; seed < 2000; ++seed) {
         Spot t({ 1000, 1000, 300, 1000 }, /*bigBlindBefore=*/1);
@@ -60,43 +48,34 @@ TEST(OpponentTest, AmountsAreLegalCallsOrAllInsAboveFourFifths)
         int owed = t.table.toCall(t.table.toAct);
         int amount = t.decide();
         if (amount > owed) {
-            // A raise is at least minRaiseTo, and never more than 4/5 of the stack unless all-in.
             ASSERT_GE(amount, t.table.minRaiseTo(t.table.toAct));
             ASSERT_TRUE(amount == p.chips || amount <= p.chips * 40 / 50) << amount;
         }
         ASSERT_TRUE(amount == -1 || amount == 0 || amount >= owed) << amount;
         ASSERT_EQ(t.table.act(amount), 1) << "seed " << seed << " amount " << amount;
-    }
-}
 
-TEST(OpponentTest, ShortStacksPlayOnlyRaiseCodesBeforeTheFlop)
-{
-    // 4 big blinds: only the 8 and 32 codes or a fold; 5..9: large raise (7) or fold.
-    for (int seed = 0; seed < 500; ++seed) {
-        Spot t({ 40, 1000, 1000 }, /*bigBlindBefore=*/1);
-        t.startHand();
-        t.run();
-        ASSERT_EQ(t.table.toAct, 0);
+        Spot heads({ 200, 5000 }, /*bigBlindBefore=*/0);
+        heads.startHand();
+        heads.act(0, 195); // all-in
+        heads.run();
+        ASSERT_EQ(heads.table.toAct, 1);
         RandomSource::shared().setSeed(seed);
-        int code = Opponent::preflop(t.table.player(0), Opponent::position(t.table, 0, true), 4);
+        amount = heads.decide();
+        ASSERT_TRUE(amount == -1 || amount == 190) << amount;
+
+        // 4 big blinds: only the 8 and 32 codes or a fold; 5..9: the large raise (7) or a fold.
+        Spot shortStack({ 40, 1000, 1000 }, /*bigBlindBefore=*/1);
+        shortStack.startHand();
+        shortStack.run();
+        ASSERT_EQ(shortStack.table.toAct, 0);
+        const int position = Opponent::position(shortStack.table, 0, true);
+        RandomSource::shared().setSeed(seed);
+        int code = Opponent::preflop(shortStack.table.player(0), position, 4);
         ASSERT_TRUE(code == 1 || code == 8 || code == 32) << code;
         RandomSource::shared().setSeed(seed);
-        code = Opponent::preflop(t.table.player(0), Opponent::position(t.table, 0, true), 7);
+        code = Opponent::preflop(shortStack.table.player(0), position, 7);
         ASSERT_TRUE(code == 1 || code == 7) << code;
     }
-}
-
-TEST(OpponentTest, ForceCallGivesALargeRaiseOnce)
-{
-    Spot t({ 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
-    t.startHand();
-    t.run();
-    Player& p = t.table.player(0);
-    p.forceCall = 1;
-    RandomSource::shared().setSeed(1);
-    int amount = t.decide();
-    EXPECT_EQ(p.forceCall, 0);
-    EXPECT_GE(amount, t.table.minRaiseTo(0)); // code 8 is a raise before the flop
 }
 
 TEST(OpponentTest, PositionCountsPlayersActingAfterTheSeat)
@@ -114,6 +93,11 @@ TEST(OpponentTest, PositionCountsPlayersActingAfterTheSeat)
     // Pot odds: 10 owed against 15 in front.
     t.run();
     EXPECT_EQ(Opponent::potOdds(t.table, t.table.player(3)), 10 * 100 / 15);
+    // A forced call is the large raise (code 8, a raise before the flop), once.
+    t.table.player(3).forceCall = 1;
+    RandomSource::shared().setSeed(1);
+    EXPECT_GE(t.decide(), t.table.minRaiseTo(3));
+    EXPECT_EQ(t.table.player(3).forceCall, 0);
 }
 
 namespace {

@@ -62,21 +62,11 @@ TEST(PokerTableTest, BigBlindOptionEndsWithACheckOrReopensWithARaise)
 
 TEST(PokerTableTest, ShortAllInRaiseKeepsTheMinimumRaise)
 {
-    ScriptedTable t({ 1000, 1000, 1000, 40 }, /*bigBlindBefore=*/1);
-    t.startHand();
-    // Dealer 0, blinds 1 and 2, seat 3 first.
-    t.act(3, -1);
-    t.act(0, 30); // raise to 30: increment 20
-    EXPECT_EQ(t.table.minRaise, 20);
-    t.act(1, -1);
-    t.act(2, 20); // call 30
-    EXPECT_EQ(t.table.player(2).lastAction, ACTION_CALL);
-    t.act(2, -1); // folds to nothing on the flop
-    t.finish();
-    // Next hand: dealer 1, blinds 2 and 3 (3 holds 40), first to act seat 0.
+    // Dealer 1, blinds 2 and 3 (3 holds 40), first to act seat 0.
+    ScriptedTable t({ 1000, 1000, 1000, 40 }, /*bigBlindBefore=*/2);
     t.startHand();
     ASSERT_EQ(t.table.bigBlindSeat, 3);
-    t.act(0, 30); // raise to 30
+    t.act(0, 30); // raise to 30: an increment of 20
     t.act(1, 30); // call
     t.act(2, -1);
     // Seat 3: all-in for 40 total is an increment of 10, below the minimum of 20.
@@ -95,12 +85,8 @@ TEST(PokerTableTest, ShortAllInRaiseKeepsTheMinimumRaise)
 
 TEST(PokerTableTest, DeadSmallBlindAfterTheBigBlindBusts)
 {
-    ScriptedTable t({ 1000, 1000, 1000, 1000 }, /*bigBlindBefore=*/1);
-    t.startHand();
-    ASSERT_EQ(t.table.bigBlindSeat, 2);
-    t.play({ { 3, -1 }, { 0, -1 }, { 1, -1 } });
-    t.finish();
     // Seat 2, last hand's big blind, loses everything between hands.
+    ScriptedTable t({ 1000, 1000, 1000, 1000 }, /*bigBlindBefore=*/2);
     t.table.player(2).chips = 0;
     t.table.removeBusted();
     t.startHand();
@@ -136,59 +122,45 @@ TEST(PokerTableTest, OneChipOfARaiseAShortAllInCannotCallComesBack)
     EXPECT_EQ(t.allChips(3), std::vector<int>({ 900, 995, 205 }));
 }
 
-TEST(PokerTableTest, BlindsPuttingEveryoneAllInRunTheBoardOut)
+// All-in hands played out: the pots as built, then the stacks once paid. Cards are
+// dealt one each from left of the dealer, twice, then the board.
+TEST(PokerTableTest, AllInsBuildTheSidePotsAndPayThem)
 {
-    ScriptedTable t({ 3, 10 }, /*bigBlindBefore=*/0);
-    t.startHand("KC AS KD AD 2C 7D 9H JS 4C");
-    // Heads-up: seat 0 deals and posts 3 of the 5 small blind, all-in.
-    EXPECT_EQ(t.table.player(0).lastAction, ACTION_ALL_IN);
-    EXPECT_EQ(t.table.player(1).lastAction, ACTION_BLIND);
-    for (int i = 0; i < 20 && !t.table.handOver; ++i) {
-        t.table.step();
-        ASSERT_FALSE(t.table.awaitingAction);
+    const struct {
+        std::vector<int> stacks;
+        int bigBlindBefore;
+        const char* deal;
+        std::vector<std::pair<int, int>> answers;
+        std::vector<int> pots, paid;
+    } hands[] = {
+        // Heads-up the dealer (seat 0) posts 3 of the small blind, all-in: no one acts,
+        // the board runs out and the 7 of the big blind nobody matched come back.
+        { { 3, 10 }, 0, "KC AS KD AD 2C 7D 9H JS 4C", {}, { 6 }, { 6, 7 } },
+        // All-in for 50, 100 and 200 and a call; best hands AA, KK, QQ in that order.
+        { { 100, 200, 1000, 50 }, 1, "QS 8D AS KS QD 3S AD KD 2C 7D 9H JS 4C",
+          { { 3, 50 }, { 0, 100 }, { 1, 195 }, { 2, 190 } }, { 200, 150, 200 }, { 150, 200, 800, 200 } },
+        // Seat 3 (50 chips) flushes and takes the main pot (50 x 3 and the folded big
+        // blind's 10); seats 0 and 1 tie the side pot with a king-high straight.
+        { { 1000, 1000, 1000, 50 }, 1, "QS 2D AH QD KS 3S 2H KC 9H TS JC 4H 7H",
+          { { 3, 50 }, { 0, 100 }, { 1, 95 }, { 2, -1 }, { 1, 0 }, { 0, 0 }, { 1, 0 }, { 0, 0 }, { 1, 0 }, { 0, 0 } },
+          { 160, 100 }, { 950, 950, 990, 160 } },
+    };
+    for (const auto& hand : hands) {
+        SCOPED_TRACE(hand.deal);
+        ScriptedTable t(hand.stacks, hand.bigBlindBefore);
+        t.startHand(hand.deal);
+        if (hand.answers.empty()) {
+            EXPECT_EQ(t.table.player(0).lastAction, ACTION_ALL_IN);
+            EXPECT_EQ(t.table.player(1).lastAction, ACTION_BLIND);
+        }
+        t.play(hand.answers);
+        t.run();
+        ASSERT_TRUE(t.table.handOver);
+        EXPECT_EQ(t.table.board->count, 5);
+        EXPECT_EQ(std::vector<int>(t.table.pots, t.table.pots + hand.pots.size()), hand.pots);
+        t.finish();
+        EXPECT_EQ(t.allChips(int(hand.stacks.size())), hand.paid);
     }
-    ASSERT_TRUE(t.table.handOver);
-    EXPECT_EQ(t.table.board->count, 5);
-    // 7 of the big blind were never matched and came back.
-    EXPECT_EQ(t.table.pots[0], 6);
-    t.finish();
-    EXPECT_EQ(t.allChips(2), std::vector<int>({ 6, 7 }));
-}
-
-TEST(PokerTableTest, ThreeAllInsBuildTheSidePots)
-{
-    // Seat 3 all-in for 50, seat 0 for 100, seat 1 (small blind) for 200, seat 2
-    // (big blind) calls 200. Best hands in that order: AA, KK, QQ, then nothing.
-    ScriptedTable t({ 100, 200, 1000, 50 }, /*bigBlindBefore=*/1);
-    // Deal order from seat 1: 1, 2, 3, 0, twice; then the board.
-    t.startHand("QS 8D AS KS QD 3S AD KD 2C 7D 9H JS 4C");
-    t.play({ { 3, 50 }, { 0, 100 }, { 1, 195 }, { 2, 190 } });
-    t.run();
-    ASSERT_TRUE(t.table.handOver);
-    EXPECT_EQ(std::vector<int>(t.table.pots, t.table.pots + 3), std::vector<int>({ 200, 150, 200 }));
-    for (int seat : { 3, 0, 1 })
-        EXPECT_EQ(t.table.player(seat).potLevel, seat == 3 ? 0 : seat + 1) << seat;
-    t.finish();
-    EXPECT_EQ(t.allChips(4), std::vector<int>({ 150, 200, 800, 200 }));
-    EXPECT_EQ(t.table.countSeated(), 4);
-}
-
-TEST(PokerTableTest, TwoTieForTheSidePotWhileTheShortStackTakesTheMain)
-{
-    // Seat 3 (50 chips) makes a flush; seats 0 and 1 share a king-high straight.
-    ScriptedTable t({ 1000, 1000, 1000, 50 }, /*bigBlindBefore=*/1);
-    t.startHand("QS 2D AH QD KS 3S 2H KC 9H TS JC 4H 7H");
-    t.play({ { 3, 50 }, { 0, 100 }, { 1, 95 }, { 2, -1 } });
-    for (int street = 0; street < 3; ++street)
-        t.play({ { 1, 0 }, { 0, 0 } });
-    t.run();
-    ASSERT_TRUE(t.table.handOver);
-    // Main pot: 50 x 3 + the big blind's 10; side pot: 50 + 50.
-    EXPECT_EQ(t.table.pots[0], 160);
-    EXPECT_EQ(t.table.pots[1], 100);
-    EXPECT_EQ(t.table.potWinnerCount[1], 2);
-    t.finish();
-    EXPECT_EQ(t.allChips(4), std::vector<int>({ 950, 950, 990, 160 }));
 }
 
 TEST(PokerTableTest, RefusedActionsChangeNothing)

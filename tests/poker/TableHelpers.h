@@ -90,7 +90,7 @@ struct ScriptedTable {
     }
 
     // Answers in turn, {seat, amount} each.
-    void play(std::initializer_list<std::pair<int, int>> answers)
+    void play(const std::vector<std::pair<int, int>>& answers)
     {
         for (const auto& [seat, amount] : answers) {
             act(seat, amount);
