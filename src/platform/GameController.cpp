@@ -3,7 +3,6 @@
 #include "platform/ControllerHost.h"
 #include "platform/DeviceServices.h"
 
-#include "core/io/ByteArrayInputStream.h"
 #include "core/io/DataInputStream.h"
 #include "core/io/GameStore.h"
 #include "core/io/RecordStore.h"
@@ -24,6 +23,7 @@
 #include "screens/OptionsScreen.h"
 #include "screens/ProfileScreen.h"
 #include "screens/SplashScreen.h"
+#include "screens/TableGame.h"
 #include "screens/TextScreen.h"
 
 #include <climits>
@@ -581,22 +581,6 @@ void GameController::startTable(bool resume)
     switchTo(tableScreen, SCREEN_TABLE, /*push=*/false);
 }
 
-bool GameController::savedGameChips(int32_t& chips)
-{
-    SharedPointer<RecordStore> store =
-        RecordStore::openRecordStore(String(GameRecord::STORE_NAME), false, &storeGuard);
-    ByteArray data = store.raw() ? store->getRecord(1) : ByteArray();
-    if (!data.data)
-        return false;
-    ByteArrayInputStream bytes(data);
-    DataInputStream in(&bytes);
-    GameRecord record;
-    if (!record.readFields(in) || record.humanSeat < 0 || record.humanSeat >= PokerTable::SEATS)
-        return false;
-    chips = record.seats[record.humanSeat].chips;
-    return chips >= 0;
-}
-
 void GameController::deleteStore(const char* storeName)
 {
     RecordStore::deleteRecordStore(String(storeName), &storeGuard);
@@ -609,8 +593,8 @@ void GameController::newGameAnswered()
     if (recordClient.gameInProgress) {
         // The chips left at the saved table go back to the bankroll, which stops at
         // the 32-bit limit instead of wrapping.
-        int32_t chips = 0;
-        if (savedGameChips(chips)) {
+        const int32_t chips = TableGame::savedGameChips(/*table=*/nullptr, &storeGuard);
+        if (chips >= 0) {
             profile.addToBankroll(chips);
             saveProfile();
             deleteStore(GameRecord::STORE_NAME);

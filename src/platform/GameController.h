@@ -160,8 +160,6 @@ private:
     void resetProfileStep();
     // True when the store holds record 1.
     bool storeHasRecord(const char* storeName);
-    // The human's chips in the saved cash game; false when the record is unusable.
-    bool savedGameChips(int32_t& chips);
     void deleteStore(const char* storeName);
     MultiTapKeys multiTapKeys() const;
     bool touchScreen() const;
