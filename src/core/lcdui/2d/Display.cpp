@@ -37,7 +37,6 @@ Display::~Display()
 {
     SoundClip::stopAllSounds();
     releaseCaches();
-    currentSound = SharedPointer<SoundClip>();
     overlay = SharedPointer<Overlay>();
     if (surface)
         surface->release();

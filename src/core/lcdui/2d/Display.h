@@ -73,9 +73,6 @@ private:
     DisplayListener* controller;
     ScreenSurface* surface = nullptr;
     SharedPointer<Overlay> overlay;
-    SharedPointer<SoundClip> currentSound;
-    uint8_t inputPanelWanted = 0;
-    uint8_t fullScreen = 0;
     FrameSink* window;
     BaseResourceStream* stream;
     BaseResourceStream* ownStream = nullptr;
