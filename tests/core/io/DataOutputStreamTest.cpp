@@ -6,42 +6,25 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::vector<uint8_t> written(void (*writeAll)(DataOutputStream&))
+TEST(DataOutputStreamTest, BigEndianValuesAndModifiedUtf8WithA16BitLength)
 {
     ByteArrayOutputStream bytes;
     DataOutputStream out(&bytes);
-    writeAll(out);
-    return bytesOf(bytes.toByteArray());
-}
-
-} // namespace
-
-TEST(DataOutputStreamTest, IntegersAreBigEndianAndShortsKeepTheLow16Bits)
-{
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeInt(-2); }),
-              (std::vector<uint8_t> { 0xFF, 0xFF, 0xFF, 0xFE }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeInt(0x01020304); }),
-              (std::vector<uint8_t> { 1, 2, 3, 4 }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeShort(0x1FFFE); }), (std::vector<uint8_t> { 0xFF, 0xFE }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeByte(200 - 256 * 3); }), (std::vector<uint8_t> { 200 }));
-    EXPECT_EQ(written([](DataOutputStream& out) {
-        out.writeBoolean(true);
-        out.writeBoolean(false);
-    }),
-              (std::vector<uint8_t> { 1, 0 }));
-}
-
-TEST(DataOutputStreamTest, WriteUtfUsesModifiedUtf8WithA16BitLength)
-{
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeUTF(String("")); }), (std::vector<uint8_t> { 0, 0 }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeUTF(String::fromUnits(u"\0", 1)); }),
-              (std::vector<uint8_t> { 0, 2, 0xC0, 0x80 }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeUTF(String(u"\u20AC")); }),
-              (std::vector<uint8_t> { 0, 3, 0xE2, 0x82, 0xAC }));
-    EXPECT_EQ(written([](DataOutputStream& out) { out.writeUTF(String(u"A\u00E9\u07FF")); }),
-              (std::vector<uint8_t> { 0, 5, 'A', 0xC3, 0xA9, 0xDF, 0xBF }));
+    out.writeInt(-2);
+    out.writeInt(0x01020304);
+    out.writeShort(0x1FFFE); // the low 16 bits
+    out.writeByte(200 - 256 * 3);
+    out.writeBoolean(true);
+    out.writeBoolean(false);
+    out.writeUTF(String(""));
+    out.writeUTF(String::fromUnits(u"\0", 1));
+    out.writeUTF(String(u"\u20AC"));
+    out.writeUTF(String(u"A\u00E9\u07FF"));
+    // The numbers, then "", \0, the euro sign and the last.
+    EXPECT_EQ(bytesOf(bytes.toByteArray()),
+              (std::vector<uint8_t> { 0xFF, 0xFF, 0xFF, 0xFE, 1, 2, 3, 4, 0xFF, 0xFE, 200, 1, 0,
+                                      0, 0, 0, 2, 0xC0, 0x80, 0, 3, 0xE2, 0x82, 0xAC,
+                                      0, 5, 'A', 0xC3, 0xA9, 0xDF, 0xBF }));
 }
 
 TEST(DataOutputStreamTest, OverlongTextWritesNothingAndSaysSo)

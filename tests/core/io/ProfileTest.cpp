@@ -111,13 +111,8 @@ TEST_F(ProfileTest, UnusableRecordsChangeNothing)
     std::vector<uint8_t> short4(good.begin(), good.end() - 4);
     EXPECT_TRUE(readInto(target, short4));
     EXPECT_EQ(target.avatar, 2);
-}
-
-TEST_F(ProfileTest, MissingStoreLeavesTheDefaults)
-{
-    Profile profile;
-    profile.bankroll = 5;
-    EXPECT_FALSE(profile.loadProfile(&files));
-    EXPECT_EQ(profile.bankroll, 5);
-    EXPECT_FALSE(dir.exists("KMRB2Options_DATA.dat")); // loading never creates it
+    // No store at all: nothing changes, and loading never creates it.
+    EXPECT_FALSE(target.loadProfile(&files));
+    EXPECT_EQ(target.avatar, 2);
+    EXPECT_FALSE(dir.exists("KMRB2Options_DATA.dat"));
 }

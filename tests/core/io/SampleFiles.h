@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -26,15 +26,12 @@ inline std::vector<uint8_t> readFile(const std::string& path)
 inline std::vector<std::string> malformedSamples(const std::string& prefix = "")
 {
     std::vector<std::string> names;
-    DIR* dir = opendir((sampleDir() + "/malformed").c_str());
-    if (!dir)
-        return names;
-    while (dirent* entry = readdir(dir)) {
-        std::string name = entry->d_name;
-        if (name != "." && name != ".." && name.rfind(prefix, 0) == 0)
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(sampleDir() + "/malformed", missing)) {
+        std::string name = entry.path().filename().string();
+        if (name.rfind(prefix, 0) == 0)
             names.push_back(name);
     }
-    closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
 }

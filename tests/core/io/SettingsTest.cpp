@@ -18,17 +18,6 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsTest, RecordIsSevenBytesInItsOwnOrder)
-{
-    Settings settings;
-    settings.soundOn = true;
-    settings.volume = 75;
-    settings.musicOn = false;
-    settings.askSoundAtStart = true;
-    settings.vibrationOn = false;
-    EXPECT_EQ(bytesOf(settings.toRecord()), (std::vector<uint8_t> { 1, 1, 1, 75, 0, 1, 0 }));
-}
-
 TEST_F(SettingsTest, SavedSettingsLoadBackAndMissingOnesKeepTheDefaults)
 {
     Settings fresh;
@@ -39,7 +28,9 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAndMissingOnesKeepTheDefaults)
     Settings saved;
     saved.soundOn = false;
     saved.volume = 30;
-    saved.vibrationOn = false;
+    saved.askSoundAtStart = false;
+    // Kind, in use, sound, volume, music, ask at start, vibration.
+    EXPECT_EQ(bytesOf(saved.toRecord()), (std::vector<uint8_t> { 1, 1, 0, 30, 1, 0, 1 }));
     ASSERT_TRUE(saved.saveSettings(&files));
     // Saved again: the record is replaced, not added.
     saved.volume = 40;
@@ -53,7 +44,8 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAndMissingOnesKeepTheDefaults)
     EXPECT_FALSE(loaded.soundOn);
     EXPECT_EQ(loaded.volume, 40);
     EXPECT_TRUE(loaded.musicOn);
-    EXPECT_FALSE(loaded.vibrationOn);
+    EXPECT_FALSE(loaded.askSoundAtStart);
+    EXPECT_TRUE(loaded.vibrationOn);
 }
 
 TEST_F(SettingsTest, FlagByteTwoLoadsAsOffAndVolumeIsCapped)

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,7 +18,12 @@ public:
         const char* made = mkdtemp(pattern);
         path = made ? made : "";
     }
-    ~TempDirectory() { removeTree(path); }
+    ~TempDirectory()
+    {
+        std::error_code ignored;
+        if (!path.empty())
+            std::filesystem::remove_all(path, ignored);
+    }
 
     std::string file(const std::string& name) const { return path + "/" + name; }
 
@@ -36,43 +41,15 @@ public:
 
     bool exists(const std::string& name) const { return access(file(name).c_str(), F_OK) == 0; }
 
-    // Names of every entry but "." and "..", hidden ones included.
+    // Names of every entry, hidden ones included.
     std::vector<std::string> entries() const
     {
         std::vector<std::string> names;
-        DIR* dir = opendir(path.c_str());
-        if (!dir)
-            return names;
-        while (dirent* entry = readdir(dir)) {
-            std::string name = entry->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        closedir(dir);
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(path, ignored))
+            names.push_back(entry.path().filename().string());
         return names;
     }
 
     std::string path;
-
-private:
-    static void removeTree(const std::string& root)
-    {
-        if (root.empty())
-            return;
-        DIR* dir = opendir(root.c_str());
-        if (dir) {
-            while (dirent* entry = readdir(dir)) {
-                std::string name = entry->d_name;
-                if (name == "." || name == "..")
-                    continue;
-                std::string child = root + "/" + name;
-                if (entry->d_type == DT_DIR)
-                    removeTree(child);
-                else
-                    unlink(child.c_str());
-            }
-            closedir(dir);
-        }
-        rmdir(root.c_str());
-    }
 };
