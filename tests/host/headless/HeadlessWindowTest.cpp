@@ -102,12 +102,6 @@ TEST_F(HeadlessWindowTest, KeepsWhatTheGameAskedOf)
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png[19], 2);  // IHDR width
     EXPECT_EQ(png[23], 1);  // IHDR height
-
-    window.setFrameSize(480, 640);
-    EXPECT_EQ(window.frameWidth(), 480);
-    EXPECT_EQ(window.frameHeight(), 640);
-    window.setTextInput(true);
-    EXPECT_TRUE(window.textInput());
     window.vibrate(500);
     window.vibrate(0); // a stop, not a vibration
     EXPECT_EQ(window.vibrations(), 1);

@@ -1,41 +1,12 @@
 #include "host/posix/DataDirectory.h"
 
+#include "ScopedEnv.h"
 #include "core/io/TempDirectory.h"
 
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <sys/stat.h>
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value)
-        : name(name)
-    {
-        const char* old = std::getenv(name);
-        hadOld = old != nullptr;
-        if (old)
-            oldValue = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (hadOld)
-            setenv(name, oldValue.c_str(), 1);
-        else
-            unsetenv(name);
-    }
-
-private:
-    const char* name;
-    bool hadOld = false;
-    std::string oldValue;
-};
 
 std::string resolve(std::vector<const char*> args, std::string& error)
 {

@@ -1,11 +1,10 @@
 #include "host/posix/HandHistoryFile.h"
 
+#include "ScopedEnv.h"
 #include "core/io/TempDirectory.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <iterator>
 
@@ -31,36 +30,11 @@ std::string hand(int n)
            "A\n\n";
 }
 
-// The machine's zone for one test.
-class ScopedZone {
-public:
-    explicit ScopedZone(const char* zone)
-    {
-        const char* old = std::getenv("TZ");
-        hadOld = old != nullptr;
-        oldValue = old ? old : "";
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ScopedZone()
-    {
-        if (hadOld)
-            setenv("TZ", oldValue.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool hadOld;
-    std::string oldValue;
-};
-
 } // namespace
 
 TEST(HandHistoryFileTest, NumbersHandsAndAppendsThemToTheLocalDaysFile)
 {
-    ScopedZone zone("America/New_York");
+    ScopedEnv zone("TZ", "America/New_York"); // the machine's zone
     TempDirectory dir;
     HandHistoryFile files(dir.path);
     EXPECT_EQ(HandHistoryFile::fileNameFor(LATE_EVENING), "kestrelmoore-2024-03-09.txt");
