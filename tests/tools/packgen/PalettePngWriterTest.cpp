@@ -45,11 +45,8 @@ TEST(PalettePngWriterTest, RoundTripsThroughTheGameDecoder)
     ASSERT_EQ(image->transparencyCount, 2);
     EXPECT_EQ(image->transparency[0], 255);
     EXPECT_EQ(image->transparency[1], 0);
-}
-
-TEST(PalettePngWriterTest, OpaqueImagesHaveNoTransparencyChunk)
-{
-    auto png = PalettePngWriter::encode(1, 1, {0}, {rgb(1, 1, 1)});
+    // Opaque images have no transparency chunk.
+    png = PalettePngWriter::encode(1, 1, {0}, {rgb(1, 1, 1)});
     EXPECT_EQ(std::string(png.begin(), png.end()).find("tRNS"), std::string::npos);
 }
 

@@ -34,10 +34,6 @@ TEST(TextsFileTest, RefusesWhatTheFontsOrTheFormatCannotTake)
     };
     for (const char* content : bad)
         EXPECT_THROW(TextsFile::parse(content), std::runtime_error) << content;
-}
-
-TEST(TextsFileTest, ReportsTheLineNumber)
-{
     try {
         TextsFile::parse("2000 \"ok\"\n\n2001 \"bad\\q\"\n");
         FAIL();
