@@ -36,6 +36,19 @@ void appendToVector(png_structp png, png_bytep data, png_size_t length)
 
 void noFlush(png_structp) { }
 
+// Length, type, data and CRC, as a PNG chunk is laid out.
+void appendChunk(std::vector<uint8_t>& out, const char* type, const uint8_t* data, size_t length)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(uint8_t(length >> shift));
+    size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data, data + length);
+    uLong crc = crc32(0L, out.data() + start, uInt(4 + length));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(uint8_t(crc >> shift));
+}
+
 } // namespace
 
 OraclePng decodeWithLibpng(const std::vector<uint8_t>& bytes)
@@ -99,21 +112,11 @@ std::vector<uint8_t> writeGreyPng(int32_t width, int32_t height, const std::vect
 
 std::vector<uint8_t> withTextChunk(const std::vector<uint8_t>& png)
 {
-    const char body[] = "tEXtComment\0made by the decoder tests";
-    size_t length = sizeof body - 1 - 4;
-    std::vector<uint8_t> chunk = {0, 0, 0, uint8_t(length)};
-    chunk.insert(chunk.end(), body, body + sizeof body - 1);
-    uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(body), uInt(sizeof body - 1));
-    for (int shift = 24; shift >= 0; shift -= 8)
-        chunk.push_back(uint8_t(crc >> shift));
+    const char text[] = "Comment\0made by the decoder tests";
     // Signature (8) and IHDR (25) first, then the new chunk, then the rest.
-    std::vector<uint8_t> out;
-    out.reserve(png.size() + chunk.size());
-    for (size_t i = 0; i < png.size(); ++i) {
-        if (i == 33)
-            out.insert(out.end(), chunk.begin(), chunk.end());
-        out.push_back(png[i]);
-    }
+    std::vector<uint8_t> out(png.begin(), png.begin() + 33);
+    appendChunk(out, "tEXt", reinterpret_cast<const uint8_t*>(text), sizeof text - 1);
+    out.insert(out.end(), png.begin() + 33, png.end());
     return out;
 }
 
@@ -143,16 +146,6 @@ std::vector<uint8_t> resplitIdat(const std::vector<uint8_t>& png, size_t chunkSi
 {
     auto be32 = [&](size_t at) {
         return uint32_t(png[at]) << 24 | uint32_t(png[at + 1]) << 16 | uint32_t(png[at + 2]) << 8 | png[at + 3];
-    };
-    auto appendChunk = [](std::vector<uint8_t>& out, const char* type, const uint8_t* data, size_t length) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            out.push_back(uint8_t(length >> shift));
-        size_t start = out.size();
-        out.insert(out.end(), type, type + 4);
-        out.insert(out.end(), data, data + length);
-        uLong crc = crc32(0L, out.data() + start, uInt(4 + length));
-        for (int shift = 24; shift >= 0; shift -= 8)
-            out.push_back(uint8_t(crc >> shift));
     };
     std::vector<uint8_t> out(png.begin(), png.begin() + 8);
     std::vector<uint8_t> data;
