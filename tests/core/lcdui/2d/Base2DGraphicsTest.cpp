@@ -23,7 +23,7 @@ struct Canvas {
     ScreenSurface surface;
 };
 
-TEST(Base2DGraphicsTest, DrawRectCoversExactlyTheGivenExtent)
+TEST(Base2DGraphicsTest, DrawRectCoversExactlyTheGivenExtentInsideTheClip)
 {
     Canvas c;
     c.surface.setColor(0xFF0000);
@@ -32,16 +32,13 @@ TEST(Base2DGraphicsTest, DrawRectCoversExactlyTheGivenExtent)
     expectPixels(c.surface, { { 0, 0, 0xFF0000 }, { 9, 0, 0xFF0000 }, { 9, 4, 0xFF0000 }, { 0, 4, 0xFF0000 },
                               { 10, 0, 0 }, { 0, 5, 0 }, { 5, 2, 0 } });
     EXPECT_EQ(countNot(c.surface, 0), 2 * 10 + 2 * 3);
-}
 
-TEST(Base2DGraphicsTest, DrawRectSkipsEdgesOutsideTheClip)
-{
-    Canvas c;
-    c.surface.setClip(2, 2, 10, 10);
-    c.surface.setColor(0x00FF00);
-    c.surface.drawRect(0, 0, 8, 8); // left and top edges lie outside the clip
-    expectPixels(c.surface, { { 7, 2, 0x00FF00 }, { 2, 7, 0x00FF00 }, { 2, 2, 0 } });
-    EXPECT_EQ(countNot(c.surface, 0), 6 + 5);
+    Canvas d;
+    d.surface.setClip(2, 2, 10, 10);
+    d.surface.setColor(0x00FF00);
+    d.surface.drawRect(0, 0, 8, 8); // left and top edges lie outside the clip
+    expectPixels(d.surface, { { 7, 2, 0x00FF00 }, { 2, 7, 0x00FF00 }, { 2, 2, 0 } });
+    EXPECT_EQ(countNot(d.surface, 0), 6 + 5);
 }
 
 TEST(Base2DGraphicsTest, AlphaRuleForLinesAndRectangles)
@@ -172,7 +169,7 @@ TEST(Base2DGraphicsTest, ImageAnchors)
     EXPECT_EQ(countNot(e.surface, 0), 4);
 }
 
-TEST(Base2DGraphicsTest, GreyscaleAndEmptyImagesAreNotDrawn)
+TEST(Base2DGraphicsTest, GreyscaleAndEmptyImagesAreNotDrawnAndIndicesPastThePaletteAreBlack)
 {
     Canvas c;
     auto* block = new uint8_t[4]{255, 255, 255, 255};
@@ -183,6 +180,11 @@ TEST(Base2DGraphicsTest, GreyscaleAndEmptyImagesAreNotDrawn)
     c.surface.drawRegion(grey, 0, 0, TOP | LEFT, 0, 0, 2, 2);
     EXPECT_EQ(countNot(c.surface, 0), 0);
     EXPECT_EQ(c.surface.getLockCount(), 0);
+    // Pixel indices past the palette draw black.
+    c.surface.setColor(0xFFFFFF);
+    c.surface.fillRect(0, 0, 20, 20);
+    c.surface.drawImage(indexed(2, 1, {0, 200}, {0x123456}), 0, 0, TOP | LEFT);
+    expectPixels(c.surface, { { 0, 0, 0x123456 }, { 1, 0, 0 } });
 }
 
 TEST(Base2DGraphicsTest, ImageBlendingByTransparencyTableAndAlpha)
@@ -211,15 +213,6 @@ TEST(Base2DGraphicsTest, ImageBlendingByTransparencyTableAndAlpha)
     EXPECT_EQ(pixel(c.surface, 3, 1), 0xFFFFFF);
 }
 
-TEST(Base2DGraphicsTest, PixelIndicesPastThePaletteDrawBlack)
-{
-    Canvas c;
-    c.surface.setColor(0xFFFFFF);
-    c.surface.fillRect(0, 0, 20, 20);
-    c.surface.drawImage(indexed(2, 1, {0, 200}, {0x123456}), 0, 0, TOP | LEFT);
-    expectPixels(c.surface, { { 0, 0, 0x123456 }, { 1, 0, 0 } });
-}
-
 TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
 {
     // 4x2 image: left half red, right half blue.
@@ -245,19 +238,6 @@ TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
     EXPECT_EQ(countNot(f.surface, 0), 0);
 }
 
-TEST(Base2DGraphicsTest, ColourAccessors)
-{
-    ScreenSurface s;
-    s.init(DisplayMetrics(4, 4));
-    s.setColor(0x12, 0x34, 0x56);
-    EXPECT_EQ(s.getColor(), 0x123456);
-    EXPECT_EQ(s.getRedComponent(), 0x12);
-    EXPECT_EQ(s.getGreenComponent(), 0x34);
-    EXPECT_EQ(s.getBlueComponent(), 0x56);
-    s.setColor(0x7F654321);
-    EXPECT_EQ(s.getColor(), 0x654321);
-}
-
 std::string refusal(void (*call)(Base2DGraphics&))
 {
     ScreenSurface s;
@@ -276,37 +256,36 @@ std::string refusal(void (*call)(Base2DGraphics&))
 
 TEST(Base2DGraphicsTest, UnsupportedPrimitivesPrintAndThrow)
 {
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.drawArc(0, 0, 1, 1, 0, 90); }),
-              "Base2DGraphics:: Unsupported drawArc method");
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.fillArc(0, 0, 1, 1, 0, 90); }),
-              "Base2DGraphics:: Unsupported fillArc method");
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.fillTriangle(0, 0, 1, 1, 2, 0); }),
-              "Base2DGraphics:: Unsupported fillTriangle method");
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.drawRoundRect(0, 0, 1, 1, 2, 2); }),
-              "Base2DGraphics:: Unsupported drawRoundRect method");
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.fillRoundRect(0, 0, 1, 1, 2, 2); }),
-              "Base2DGraphics:: Unsupported fillRoundRect method");
-    EXPECT_EQ(refusal([](Base2DGraphics& g) { g.makeFont(8, 8); }),
-              "Base2DGraphics:: Unsupported makeFont(int width, int height) method");
+    const std::pair<void (*)(Base2DGraphics&), const char*> cases[] = {
+        { [](Base2DGraphics& g) { g.drawArc(0, 0, 1, 1, 0, 90); }, "drawArc method" },
+        { [](Base2DGraphics& g) { g.fillArc(0, 0, 1, 1, 0, 90); }, "fillArc method" },
+        { [](Base2DGraphics& g) { g.fillTriangle(0, 0, 1, 1, 2, 0); }, "fillTriangle method" },
+        { [](Base2DGraphics& g) { g.drawRoundRect(0, 0, 1, 1, 2, 2); }, "drawRoundRect method" },
+        { [](Base2DGraphics& g) { g.fillRoundRect(0, 0, 1, 1, 2, 2); }, "fillRoundRect method" },
+        { [](Base2DGraphics& g) { g.makeFont(8, 8); }, "makeFont(int width, int height) method" },
+    };
+    for (const auto& [call, what] : cases)
+        EXPECT_EQ(refusal(call), std::string("Base2DGraphics:: Unsupported ") + what);
     EXPECT_EQ(refusal([](Base2DGraphics& g) { g.drawString(String("x"), 0, 0, TOP | LEFT); }),
               "Base2DGraphics::drawString - no font set.");
 }
 
-TEST(Base2DGraphicsTest, ReleaseClearsTheState)
+// A new display size releases the surface and starts it again: nothing carries over.
+TEST(Base2DGraphicsTest, ReleasedSurfaceDrawsNothingAndStartsAfresh)
 {
     ScreenSurface s;
     s.init(DisplayMetrics(8, 8));
-    s.setColor(0xFFFFFF);
-    s.setAlpha(3);
+    s.setAlpha(200);
     s.translate(2, 2);
     s.release();
-    EXPECT_EQ(s.getColor(), 0);
-    EXPECT_EQ(s.getAlpha(), 0);
-    EXPECT_EQ(s.getDisplay().width, 0);
-    EXPECT_EQ(s.getClipWidth(), 0);
-    EXPECT_EQ(s.getTranslateX(), 0);
+    s.setColor(0xFFFFFF);
     s.fillRect(0, 0, 8, 8); // no surface left: nothing happens
     EXPECT_EQ(s.getBits(), nullptr);
+    s.init(DisplayMetrics(4, 4));
+    s.setColor(0xFFFFFF);
+    s.fillRect(0, 0, 1, 1);
+    EXPECT_EQ(pixel(s, 0, 0), 0xFFFFFF);
+    EXPECT_EQ(countNot(s, 0), 1);
 }
 
 } // namespace

@@ -24,25 +24,6 @@ TEST(ScreenClassTest, EverySizeOfTheTable)
     EXPECT_EQ(displayWidth(), 320);
 }
 
-TEST(DisplayTablesTest, ImageSlotsKeepTheirIds)
-{
-    const int32_t firstSlots[6][6] = {{1001, 1002, 1003, 1004, 1005, 1006}, {1052, 1071, 1072, 1073, 1074, 1075},
-                                      {1052, 1053, 1054, 1055, 1056, 1057}, {1052, 1084, 1085, 1086, 1087, 1088},
-                                      {1052, 1100, 1101, 1102, 1103, 1104}, {1118, 1119, 1120, 1121, 1122, 1123}};
-    for (int32_t c = 1; c <= 6; ++c) {
-        fillDisplayTablesFor(c);
-        for (int32_t s = 0; s < 6; ++s)
-            EXPECT_EQ(displayTables().imageIds[s], firstSlots[c - 1][s]) << c << "/" << s;
-        if (c <= 5) {
-            for (int32_t s = 6; s <= 9; ++s)
-                EXPECT_EQ(displayTables().imageIds[s], 1001 + s);
-        }
-    }
-    fillDisplayTablesFor(1);
-    EXPECT_EQ(displayTables().imageIds[13], 1014);
-    EXPECT_EQ(displayTables().imageIds[14], 1014);
-}
-
 // An id shared by two classes must name the same picture at the same size.
 TEST(DisplayTablesTest, SharedIdsAreSameSlotSameSize)
 {

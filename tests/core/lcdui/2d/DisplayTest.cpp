@@ -61,15 +61,10 @@ TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
     EXPECT_EQ(stream.opens, 2);
     EXPECT_NE(reloaded.raw(), first.raw());
     EXPECT_EQ(first.useCount(), 2); // the old image lives on in our handles only
-}
-
-TEST_F(DisplayFixture, SpareAndOutOfRangeSlotsGiveEmptyHandles)
-{
-    display.setMetrics(DisplayMetrics(240, 240));
-    EXPECT_EQ(display.getImage(40).raw(), nullptr);
-    EXPECT_EQ(display.getImage(-1).raw(), nullptr);
-    EXPECT_EQ(display.getImage(55).raw(), nullptr);
-    EXPECT_EQ(stream.opens, 0);
+    // Spare and out-of-range slots give empty handles without touching the pack.
+    for (int32_t slot : {40, -1, 55})
+        EXPECT_EQ(display.getImage(slot).raw(), nullptr) << slot;
+    EXPECT_EQ(stream.opens, 2);
     EXPECT_EQ(display.getFont(26).raw(), nullptr);
 }
 
@@ -86,18 +81,7 @@ TEST_F(DisplayFixture, FontsAreBuiltFromTheirDescriptorsOnce)
     EXPECT_NE(display.getFont(FONT_TITLE).raw(), title.raw());
 }
 
-TEST_F(DisplayFixture, RepaintOnlyForTheCurrentScreen)
-{
-    display.setMetrics(DisplayMetrics(176, 220));
-    Object current, other;
-    listener.current = &current;
-    display.requestRepaint(&other);
-    EXPECT_EQ(window.repaintRequests(), 0);
-    display.requestRepaint(&current);
-    EXPECT_EQ(window.repaintRequests(), 1);
-}
-
-TEST_F(DisplayFixture, PresentKeepsTheFrameOnlyWhenEnabled)
+TEST_F(DisplayFixture, PresentOnlyWhenEnabledAndRepaintOnlyForTheCurrentScreen)
 {
     display.setMetrics(DisplayMetrics(176, 220));
     ScreenSurface& g = *display.getSurface();
@@ -112,6 +96,13 @@ TEST_F(DisplayFixture, PresentKeepsTheFrameOnlyWhenEnabled)
     EXPECT_EQ(window.width(), 176);
     EXPECT_EQ(window.frame()[0], 0x56);
     EXPECT_EQ(window.frame()[2], 0x12);
+    // Repaints are asked only for the current screen.
+    Object current, other;
+    listener.current = &current;
+    display.requestRepaint(&other);
+    EXPECT_EQ(window.repaintRequests(), 0);
+    display.requestRepaint(&current);
+    EXPECT_EQ(window.repaintRequests(), 1);
 }
 
 TEST_F(DisplayFixture, FitWithEllipsis)

@@ -89,7 +89,7 @@ TEST_F(FontFixture, VariableWidthMeasuresAndMissingCharacters)
     EXPECT_EQ(font->stringWidth(String("AB")), 9);
 }
 
-TEST_F(FontFixture, DrawStringPlacesGlyphsAndReturnsTheAdvance)
+TEST_F(FontFixture, DrawStringPlacesGlyphsByTheAnchorAndReturnsTheAdvance)
 {
     auto font = variable();
     surface.setFont(font);
@@ -100,12 +100,8 @@ TEST_F(FontFixture, DrawStringPlacesGlyphsAndReturnsTheAdvance)
     expectPixels(surface, { { 1, 2, 0 }, { 2, 4, 0 }, { 3, 2, 0xFFFFFF }, { 5, 3, 0 }, { 7, 3, 0 },
                             { 5, 2, 0xFFFFFF } });
     EXPECT_EQ(countNot(surface, 0xFFFFFF), 6 + 3);
-}
 
-TEST_F(FontFixture, AnchorsOfText)
-{
-    auto font = variable();
-    surface.setFont(font);
+    surface.fillRect(0, 0, 20, 10);
     EXPECT_EQ(surface.drawString(String("A"), 10, 9, RIGHT | BOTTOM), 10);
     // width 3 to the left of 10, glyph height 3 above 9
     expectPixels(surface, { { 7, 6, 0 }, { 8, 8, 0 } });
@@ -113,18 +109,6 @@ TEST_F(FontFixture, AnchorsOfText)
     EXPECT_EQ(font->anchorX(10, 7, HCENTER), 7);
     EXPECT_EQ(font->anchorY(10, VCENTER), 8);
     EXPECT_EQ(font->anchorY(10, TOP), 10);
-}
-
-TEST_F(FontFixture, BoldDrawsTwiceOnePixelApart)
-{
-    auto font = variable(0);
-    font->setStyle(FONT_STYLE_BOLD);
-    surface.setFont(font);
-    EXPECT_EQ(surface.drawString(String("A"), 0, 0, TOP | LEFT), 3);
-    for (int32_t y = 0; y < 3; ++y)
-        for (int32_t x = 0; x < 3; ++x)
-            EXPECT_EQ(pixel(surface, x, y), 0) << x << "," << y;
-    EXPECT_EQ(countNot(surface, 0xFFFFFF), 9);
 }
 
 TEST_F(FontFixture, SlantedShiftsTheUpperHalf)
@@ -166,18 +150,6 @@ TEST_F(FontFixture, RecolouringAndRestoringTheSheetColours)
     surface.drawString(String("A"), 5, 0, TOP | LEFT);
     EXPECT_EQ(pixel(surface, 5, 0), 0x000000);
     EXPECT_EQ(font->getColor(), 0);
-}
-
-TEST_F(FontFixture, SecondColourDrawsAShadow)
-{
-    auto font = variable(0);
-    font->setColor(0xFFFF00);
-    font->setSecondColor(0x0000FF);
-    font->setStyle(FONT_STYLE_SECOND_COLOR);
-    surface.setFont(font);
-    surface.drawString(String("A"), 0, 0, TOP | LEFT);
-    // 2, 3: shadow below and right
-    expectPixels(surface, { { 0, 0, 0xFFFF00 }, { 1, 2, 0xFFFF00 }, { 2, 3, 0x0000FF }, { 1, 3, 0x0000FF } });
 }
 
 TEST_F(FontFixture, MissingSheetDrawsNothing)
