@@ -111,10 +111,17 @@ TEST_F(RecordStoreTest, EnumerationSeesTheStoreAsItChanges)
     EXPECT_EQ(walk->nextRecord().data, nullptr);
 }
 
-TEST_F(RecordStoreTest, MissingStoreWithoutCreateIsAbsentAndDeleteRemovesTheFile)
+TEST_F(RecordStoreTest, OpensThatMustFailAndDeleteRemovesTheFile)
 {
     EXPECT_EQ(open("Nothing", false), nullptr);
-    EXPECT_FALSE(dir.exists("Nothing_DATA.dat"));
+    EXPECT_EQ(open("../escape"), nullptr); // names never leave the data directory
+    EXPECT_EQ(open("sub/dir"), nullptr);
+    EXPECT_EQ(dir.entries().size(), 0u);
+    FileSystem* before = processFileSystem();
+    setProcessFileSystem(nullptr); // no file layer at all
+    EXPECT_EQ(RecordStore::openRecordStore("Any", true), nullptr);
+    setProcessFileSystem(before);
+
     dir.write("Gone_DATA.dat", ONE_RECORD_FILE);
     EXPECT_TRUE(RecordStore::deleteRecordStore("Gone", &files));
     EXPECT_FALSE(dir.exists("Gone_DATA.dat"));
@@ -229,19 +236,4 @@ TEST_F(RecordStoreTest, FailedRewriteLeavesThePreviousFileReadableAndComplete)
     store->addRecord(arrayOf({ 4 }), 0, 1);
     EXPECT_TRUE(store->closeRecordStore());
     EXPECT_EQ(dir.read("Safe_DATA.dat").size(), 19u + 9u);
-}
-
-TEST_F(RecordStoreTest, StoresRefuseNamesThatLeaveTheDataDirectory)
-{
-    EXPECT_EQ(open("../escape"), nullptr);
-    EXPECT_EQ(open("sub/dir"), nullptr);
-    EXPECT_EQ(dir.entries().size(), 0u);
-}
-
-TEST_F(RecordStoreTest, WithoutAFileLayerEveryOpenFails)
-{
-    FileSystem* before = processFileSystem();
-    setProcessFileSystem(nullptr);
-    EXPECT_EQ(RecordStore::openRecordStore("Any", true), nullptr);
-    setProcessFileSystem(before);
 }

@@ -39,7 +39,7 @@ TEST(ArrayTest, SizesBeyondThirtyTwoBitsOfBytesFailInsteadOfWrapping)
     EXPECT_NE(none.count, nullptr);
 }
 
-TEST(ArrayTest, FillCopiesOrReleases)
+TEST(ArrayTest, FillCopiesOrReleasesAndTablesReleaseEveryRow)
 {
     IntArray ints(3);
     const int32_t source[] = {5, 6, 7};
@@ -48,11 +48,8 @@ TEST(ArrayTest, FillCopiesOrReleases)
     ints.fill(nullptr);
     EXPECT_EQ(ints.length, 0);
     EXPECT_EQ(ints.count, nullptr);
-}
 
-TEST(ArrayTest, ArrayOfArraysReleasesEveryRow)
-{
-    IntArrayArray table(3);
+    IntArrayArray table(3); // releasing a table releases every row
     for (int row = 0; row < 3; ++row)
         table[row].allocate(row + 1);
     IntArray kept = table[2];

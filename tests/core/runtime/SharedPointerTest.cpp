@@ -64,7 +64,7 @@ TEST_F(SharedPointerTest, AssigningFromAHandleOwnedByTheReplacedObject)
     EXPECT_EQ(head.useCount(), 1);
 }
 
-TEST_F(SharedPointerTest, NullHandleHasNoCountBlock)
+TEST_F(SharedPointerTest, NullHandleHasNoCountBlockAndThrowsTheFixedText)
 {
     SharedPointer<LiveCounter> empty(static_cast<LiveCounter*>(nullptr));
     EXPECT_EQ(empty.count, nullptr);
@@ -73,11 +73,7 @@ TEST_F(SharedPointerTest, NullHandleHasNoCountBlock)
     copy.release();
     EXPECT_EQ(copy.count, nullptr);
     EXPECT_TRUE(empty == nullptr);
-}
-
-TEST_F(SharedPointerTest, EmptyDereferencePrintsAndThrowsTheFixedText)
-{
-    SharedPointer<LiveCounter> empty;
+    // Dereferencing it prints and throws the fixed text.
     testing::internal::CaptureStdout();
     try {
         static_cast<void>(empty->destroyed);

@@ -11,7 +11,7 @@ std::u16string text(const String& s)
     return std::u16string(s.getChars() ? s.getChars() : u"", size_t(s.length()));
 }
 
-TEST(StringTest, FreshStringsAreTerminatedAndCopiesShare)
+TEST(StringTest, FreshStringsAreTerminatedCopiesShareAndEqualsNarrows)
 {
     String a("poker");
     EXPECT_EQ(a.length(), 5);
@@ -22,9 +22,14 @@ TEST(StringTest, FreshStringsAreTerminatedAndCopiesShare)
     String c(u"poker");
     EXPECT_FALSE(a == c);
     EXPECT_TRUE(a.equals(c));
+    // equals compares the low eight bits of each unit.
+    const char16_t wide[] = {0x141, u'b', 0};
+    EXPECT_TRUE(String(wide).equals(String("Ab")));
+    EXPECT_FALSE(String("ab").equals(String("abc")));
+    EXPECT_TRUE(String().equals(String("")));
 }
 
-TEST(StringTest, SubstringBoundaries)
+TEST(StringTest, SubstringAndIndexOfBoundaries)
 {
     String s("abcdef");
     EXPECT_EQ(text(s.substring(2, 4)), u"cd");
@@ -35,6 +40,11 @@ TEST(StringTest, SubstringBoundaries)
     EXPECT_TRUE(s.substring(6) == nullptr);
     EXPECT_EQ(text(s.substring(5)), u"f");
     EXPECT_EQ(s.substring(0, 6).length(), 6);
+    String list("a,b,c");
+    EXPECT_EQ(list.indexOf(u','), 1);
+    EXPECT_EQ(list.indexOf(u',', 2), 3);
+    EXPECT_EQ(list.indexOf(u'z'), -1);
+    EXPECT_EQ(String().indexOf(u'a'), -1);
 }
 
 TEST(StringTest, TrimKeepsOrSharesStorage)
@@ -52,15 +62,6 @@ TEST(StringTest, TrimKeepsOrSharesStorage)
     // A substring trims its own characters, not the ones around it in the buffer.
     String inner = String("x  y  z").substring(1, 6);
     EXPECT_EQ(text(inner.trim()), u"y");
-}
-
-TEST(StringTest, IndexOf)
-{
-    String s("a,b,c");
-    EXPECT_EQ(s.indexOf(u','), 1);
-    EXPECT_EQ(s.indexOf(u',', 2), 3);
-    EXPECT_EQ(s.indexOf(u'z'), -1);
-    EXPECT_EQ(String().indexOf(u'a'), -1);
 }
 
 TEST(StringTest, ConcatenationWithNullAndEmptyOperands)
@@ -86,14 +87,6 @@ TEST(StringTest, ConcatenationWithNullAndEmptyOperands)
     EXPECT_EQ(text(grown), u"abcd5!");
     EXPECT_EQ(text(left), u"ab");
     EXPECT_EQ(grown.getChars()[grown.length()], 0);
-}
-
-TEST(StringTest, EqualsNarrowsToEightBits)
-{
-    const char16_t wide[] = {0x141, u'b', 0};
-    EXPECT_TRUE(String(wide).equals(String("Ab")));
-    EXPECT_FALSE(String("ab").equals(String("abc")));
-    EXPECT_TRUE(String().equals(String("")));
 }
 
 TEST(StringTest, ConversionsAreTerminated)

@@ -2,13 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ResourceScriptTest, QuotesForWindres)
-{
-    EXPECT_EQ(ResourceScript::quote("a\"b\\c\nd"), "\"a\"\"b\\\\c\\nd\"");
-    EXPECT_EQ(ResourceScript::quote(" lead and trail "), "\" lead and trail \"");
-}
-
-TEST(ResourceScriptTest, WritesOneStringTableAndAnRcdataLinePerFile)
+TEST(ResourceScriptTest, WritesOneStringTableAndAnRcdataLinePerFileQuotedForWindres)
 {
     std::string script = ResourceScript::write({{2000, "About"}, {2001, ""}, {2002, "All-in"}},
                                                {{1001, "/tmp/x/1001.png"}, {5002, "/tmp/x/5002.wav"}});
@@ -21,4 +15,6 @@ TEST(ResourceScriptTest, WritesOneStringTableAndAnRcdataLinePerFile)
     EXPECT_EQ(script.find("//"), std::string::npos);
     EXPECT_EQ(script.find('#'), std::string::npos);
     EXPECT_THROW(ResourceScript::write({}, {{1, "/tmp/a\"b"}}), std::runtime_error);
+    EXPECT_EQ(ResourceScript::quote("a\"b\\c\nd"), "\"a\"\"b\\\\c\\nd\"");
+    EXPECT_EQ(ResourceScript::quote(" lead and trail "), "\" lead and trail \"");
 }
