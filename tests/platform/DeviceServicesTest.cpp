@@ -88,23 +88,34 @@ protected:
 
 } // namespace
 
-TEST_F(DeviceServicesTest, VolumeDrivesTheGameMixerOnly)
+TEST_F(DeviceServicesTest, VolumeOnTheGameMixerVibrationByTheSetting)
 {
     EXPECT_EQ(DeviceServices::volumeWord(70), 0xB332B332u); // 70 x 65535 / 100 = 45874 a channel
     EXPECT_EQ(DeviceServices::volumeWord(100), 0xFFFFFFFFu);
     EXPECT_EQ(DeviceServices::volumeWord(0), 0u);
+    Settings& settings = processSettings();
+    {
+        DeviceServices services("", 1, &output, &window);
+        settings.volume = 70;
+        services.applyVolume();
+        EXPECT_EQ(output.volume(), 0xB332B332u);
+        EXPECT_TRUE(services.isVibrationAvailable());
+        settings.vibrationOn = false;
+        services.vibrate(500);
+        EXPECT_TRUE(window.vibrations.empty());
+        settings.vibrationOn = true;
+        services.vibrate(500);
+        services.vibrate(200);
+        EXPECT_EQ(window.vibrations, (std::vector<int32_t> { 500, 200 }));
+    }
+    // Destruction switches the vibrator off.
+    EXPECT_EQ(window.vibrations.back(), 0);
 
-    DeviceServices services("HTC", 2, &output, &window);
-    EXPECT_EQ(services.getKeyMapper().getKeyList().length(), 43); // the 20-key profile
-    processSettings().volume = 70;
-    services.applyVolume();
-    EXPECT_EQ(output.volume(), 0xB332B332u);
-    processSettings().volume = 0;
-    services.applyVolume();
-    EXPECT_EQ(output.volume(), 0u);
-
-    DeviceServices silent("", 1, nullptr, nullptr);
-    silent.applyVolume(); // no mixer: nothing to set, nothing to crash
+    // No mixer, no window: nothing to set or shake, nothing to crash.
+    DeviceServices bare("", 1, nullptr, nullptr);
+    bare.applyVolume();
+    EXPECT_FALSE(bare.isVibrationAvailable());
+    bare.vibrate(500);
 }
 
 TEST_F(DeviceServicesTest, SoundsFollowThePermissionRuleAndStayCached)
@@ -151,31 +162,4 @@ TEST_F(DeviceServicesTest, SoundsFollowThePermissionRuleAndStayCached)
     setCurrentDisplay(nullptr);
     services.playSound(1, 1);
     EXPECT_EQ(output.requests.size(), 8u);
-}
-
-TEST_F(DeviceServicesTest, VibrationNeedsTheSettingAndAWindow)
-{
-    Settings& settings = processSettings();
-    {
-        DeviceServices services("", 1, &output, &window);
-        EXPECT_TRUE(services.isVibrationAvailable());
-        settings.vibrationOn = false;
-        services.vibrate(500);
-        EXPECT_TRUE(window.vibrations.empty());
-        settings.vibrationOn = true;
-        services.vibrate(500);
-        services.vibrate(200);
-        EXPECT_EQ(window.vibrations, (std::vector<int32_t> { 500, 200 }));
-    }
-    // Destruction switches the vibrator off.
-    EXPECT_EQ(window.vibrations.back(), 0);
-
-    DeviceServices noWindow("SGH-i607", 1, nullptr, nullptr);
-    EXPECT_FALSE(noWindow.isVibrationAvailable());
-    EXPECT_TRUE(noWindow.usesShellVibrate());
-    noWindow.vibrate(500);
-    // A desktop is an unknown platform: the Pocket PC backlight defaults.
-    EXPECT_EQ(noWindow.getPlatformType(), DeviceServices::PLATFORM_UNKNOWN);
-    EXPECT_EQ(noWindow.getBatteryTimeout(), 30u);
-    EXPECT_EQ(noWindow.getAcTimeout(), 600u);
 }

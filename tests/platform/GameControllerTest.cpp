@@ -1,3 +1,6 @@
+// The controller on a virtual clock with its stores in a temporary folder: start-up,
+// the navigation table, unreadable stores, the record client, and the table
+// installed over it as the game does.
 #include "platform/GameController.h"
 
 #include "core/io/GameSetup.h"
@@ -10,11 +13,13 @@
 #include "host/headless/FakeTimeSource.h"
 #include "host/posix/PosixFileSystem.h"
 #include "platform/ControllerHost.h"
+#include "platform/ControllerTableHost.h"
 #include "platform/DeviceServices.h"
+#include "poker/ActionCode.h"
+#include "poker/RandomSource.h"
 #include "screens/Events.h"
 #include "screens/MenuScreen.h"
-#include "screens/OptionsScreen.h"
-#include "screens/ProfileScreen.h"
+#include "screens/TableScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +32,7 @@ struct FakeHost : ControllerHost {
     void setFrameTimer(bool on) override { timerOn = on; }
     void postClose() override { closed = true; }
     void setTextInput(bool on) override { textInput = on; }
-    bool timerOn = false;
-    bool closed = false;
-    bool textInput = false;
+    bool timerOn = false, closed = false, textInput = false;
 };
 
 // One run of the game on a virtual clock, with the stores in a temporary folder.
@@ -57,7 +60,12 @@ struct GameRun {
         }
         return -1;
     }
-    void key(int32_t code) { controller.handleEvent(EVENT_KEY, code, 0); }
+    bool startToMainMenu()
+    {
+        controller.start();
+        return tickUntil(GameController::SCREEN_MAIN_MENU) >= 0;
+    }
+    void key(int32_t code, int32_t c = 0) { controller.handleEvent(EVENT_KEY, code, c); }
     void choose(int32_t entry)
     {
         static_cast<MenuScreen*>(controller.getCurrentScreen())->setFocus(entry, /*scroll=*/true);
@@ -71,6 +79,7 @@ struct GameRun {
         return ids;
     }
     int32_t id() const { return controller.getCurrentScreenId(); }
+    int32_t bankroll() { return controller.getProfile().bankroll; }
 
     FakeTimeSource clock { FakeTimeSource::NEW_YEAR_2026, 1000 };
     FakeHost host;
@@ -103,8 +112,7 @@ TEST_F(GameControllerTest, FirstStartRunsSplashesLoadingAndTheSoundQuestion)
 
     // Loading: steps 0..3 on four ticks, then it waits out the screen's 5 s.
     const int64_t firstStep = currentTimeMillis() + GameController::FRAME_PERIOD_MS;
-    const int32_t ticks = run.tickUntil(GameController::SCREEN_SOUND_QUESTION);
-    ASSERT_GE(ticks, 4);
+    ASSERT_GE(run.tickUntil(GameController::SCREEN_SOUND_QUESTION), 4);
     EXPECT_GE(currentTimeMillis() - firstStep, 5000);
     EXPECT_LT(currentTimeMillis() - firstStep, 5000 + GameController::FRAME_PERIOD_MS);
     EXPECT_EQ(run.controller.getSplashStep(), -1);
@@ -135,8 +143,7 @@ TEST_F(GameControllerTest, NavigationTableRows)
 {
     processSettings().askSoundAtStart = false;
     GameRun run(dir.path);
-    run.controller.start();
-    ASSERT_GE(run.tickUntil(GameController::SCREEN_MAIN_MENU), 0);
+    ASSERT_TRUE(run.startToMainMenu());
     EXPECT_TRUE(run.stack().empty());
 
     // Play with 999 chips: the bankroll question; Yes restores 1000 and saves it.
@@ -147,7 +154,7 @@ TEST_F(GameControllerTest, NavigationTableRows)
     run.key(KEY_SOFT_LEFT);
     EXPECT_EQ(run.id(), GameController::SCREEN_GAME_TYPE);
     EXPECT_EQ(run.stack(), std::vector<int32_t>({5}));
-    EXPECT_EQ(run.controller.getProfile().bankroll, 1000);
+    EXPECT_EQ(run.bankroll(), 1000);
     Profile saved;
     ASSERT_TRUE(saved.loadProfile(&run.files));
     EXPECT_EQ(saved.bankroll, 1000);
@@ -157,7 +164,6 @@ TEST_F(GameControllerTest, NavigationTableRows)
     // Cash game: only the 1000 buy-in is open, and down cannot reach the others.
     run.choose(0);
     ASSERT_EQ(run.id(), GameController::SCREEN_STAKES);
-    EXPECT_EQ(run.stack(), std::vector<int32_t>({5, 27}));
     auto* stakes = static_cast<MenuScreen*>(run.controller.getCurrentScreen());
     ASSERT_EQ(stakes->entryCount(), 6);
     for (int32_t i = 0; i < 6; ++i)
@@ -165,60 +171,19 @@ TEST_F(GameControllerTest, NavigationTableRows)
     run.key(KEY_DOWN);
     EXPECT_EQ(stakes->getFocus(), 0);
 
-    // Back twice: the game type menu, then the main menu with an empty stack.
     run.key(KEY_SOFT_RIGHT);
-    EXPECT_EQ(run.id(), GameController::SCREEN_GAME_TYPE);
     run.key(KEY_BACK);
     EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
-    EXPECT_TRUE(run.stack().empty());
 
-    // A tournament at the smallest stake asks for the field size; picking one starts
-    // the table without the buy-in from the cash bankroll.
-    run.choose(0);
-    run.choose(2);
-    run.choose(0);
-    ASSERT_EQ(run.id(), GameController::SCREEN_TOURNAMENT_SIZE);
-    EXPECT_EQ(static_cast<MenuScreen*>(run.controller.getCurrentScreen())->entryCount(), 5);
-    run.choose(3);
-    EXPECT_EQ(run.id(), GameController::SCREEN_TABLE);
-    EXPECT_EQ(run.controller.getSetup().gameType, GameSetup::GAME_TOURNAMENT);
-    EXPECT_EQ(run.controller.getSetup().tournamentSize, 3);
-    EXPECT_EQ(run.controller.getProfile().bankroll, 1000);
-    GameSetup setup;
-    ASSERT_TRUE(setup.loadSetup(&run.files));
-    EXPECT_EQ(setup.gameType, GameSetup::GAME_TOURNAMENT);
-
-    // Leaving the (placeholder) table goes home; Play then offers the saved game,
-    // and "new game" -> Yes drops the saved start record.
-    run.key(KEY_SOFT_RIGHT);
-    EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
-    EXPECT_TRUE(run.stack().empty());
-    run.choose(0);
-    ASSERT_EQ(run.id(), GameController::SCREEN_SAVED_GAME);
+    // The name entry is shown without push; text input is on exactly while it is up.
     run.choose(1);
-    ASSERT_EQ(run.id(), GameController::SCREEN_NEW_GAME_QUESTION);
-    run.key(KEY_SOFT_LEFT);
-    EXPECT_EQ(run.id(), GameController::SCREEN_GAME_TYPE);
-    EXPECT_EQ(run.stack(), std::vector<int32_t>({5}));
-    EXPECT_FALSE(setup.loadSetup(&run.files));
+    ASSERT_EQ(run.id(), GameController::SCREEN_PROFILE);
+    EXPECT_TRUE(run.stack().empty());
+    EXPECT_TRUE(run.host.textInput);
     run.key(KEY_BACK);
-
-    // A cash game takes its buy-in.
-    run.choose(0);
-    run.choose(0);
-    run.choose(0);
-    EXPECT_EQ(run.id(), GameController::SCREEN_TABLE);
-    EXPECT_EQ(run.controller.getProfile().bankroll, 0);
-    run.key(KEY_SOFT_RIGHT);
-
-    // Help: topic 2 on the stack above the topics menu.
-    run.choose(3);
-    run.choose(2);
-    EXPECT_EQ(run.id(), GameController::SCREEN_HELP_TOPIC);
-    EXPECT_EQ(run.stack(), std::vector<int32_t>({5, 6}));
-    EXPECT_GT(run.controller.getCurrentScreen()->itemCount(), 0);
-    run.key(KEY_BACK);
-    run.key(KEY_BACK);
+    EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
+    EXPECT_FALSE(run.host.textInput);
+    // Back from About finds the main menu's focus where it was.
     run.choose(4);
     EXPECT_EQ(run.id(), GameController::SCREEN_ABOUT);
     run.key(KEY_BACK);
@@ -226,52 +191,66 @@ TEST_F(GameControllerTest, NavigationTableRows)
     EXPECT_EQ(run.controller.getCurrentScreen()->getFocus(), 4);
 }
 
-TEST_F(GameControllerTest, OptionsAndProfileAreSavedAndReadBack)
+// The table as the game installs it: the buy-in taken, left for the main menu and
+// resumed as it was, then replaced by a new game that first pays back exactly the
+// chips the player had when the hand began.
+TEST_F(GameControllerTest, TableLeftResumedAndReplacedWithTheChipsCounted)
 {
     processSettings().askSoundAtStart = false;
-    {
-        GameRun run(dir.path);
-        run.controller.start();
-        ASSERT_GE(run.tickUntil(GameController::SCREEN_MAIN_MENU), 0);
+    GameRun run(dir.path);
+    ControllerTableHost::install(run.controller);
+    RandomSource::shared().setSeed(31);
+    ASSERT_TRUE(run.startToMainMenu());
+    run.choose(0); // Play, cash game, the lowest stake
+    run.choose(0);
+    run.choose(0);
+    auto* table = dynamic_cast<TableScreen*>(run.controller.getCurrentScreen());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(run.bankroll(), 0) << "the buy-in left the bankroll";
+    TableGame& game = table->game();
+    EXPECT_EQ(game.pokerTable().player(0).chips, 1000);
+    // Checks or calls by the action's number key; Enter acknowledges the results.
+    auto play = [&](int hands) {
+        const int until = game.pokerTable().handsPlayed + hands;
+        for (int i = 0; i < 500000 && !game.isOver() && game.pokerTable().handsPlayed < until; ++i) {
+            int32_t codes[3];
+            const int n = game.humanActions(codes);
+            int pick = 0;
+            while (pick < n && codes[pick] != ACTION_CHECK && codes[pick] != ACTION_CALL)
+                ++pick;
+            if (game.isModalMessage() || (game.view().handOver && game.animation() == TableGame::ANIMATION_NONE))
+                run.key(KEY_FIRE);
+            else if (n > 0)
+                run.key(KEY_CHAR, u'1' + (pick < n ? pick : 0));
+            else
+                run.tick();
+        }
+    };
+    play(12);
+    ASSERT_FALSE(game.isOver());
+    const int hands = game.pokerTable().handsPlayed;
 
-        // Back from the options saves them, changed or not.
-        run.choose(2);
-        ASSERT_EQ(run.id(), GameController::SCREEN_OPTIONS);
-        auto* options = static_cast<OptionsScreen*>(run.controller.getCurrentScreen());
-        options->volumeItem().setValue(40);
-        options->vibrationItem().setSelectedIndex(1);
-        run.key(KEY_SOFT_RIGHT);
-        EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
-        EXPECT_EQ(processSettings().volume, 40);
-        EXPECT_FALSE(processSettings().vibrationOn);
+    run.key(KEY_SOFT_RIGHT);
+    EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
+    run.choose(0); // Play: a saved game was found; resume it
+    ASSERT_EQ(run.id(), GameController::SCREEN_SAVED_GAME);
+    run.choose(0);
+    ASSERT_EQ(run.controller.getCurrentScreen(), table) << "the same table, not a new one";
+    EXPECT_EQ(game.pokerTable().handsPlayed, hands);
+    play(3); // stops in the middle of a hand
+    const int32_t handChips = run.controller.getProfile().handStartChips;
+    EXPECT_GT(handChips, 0);
 
-        // The name entry screen: shown without push, text input on; Escape saves.
-        run.choose(1);
-        ASSERT_EQ(run.id(), GameController::SCREEN_PROFILE);
-        EXPECT_TRUE(run.stack().empty());
-        EXPECT_TRUE(run.host.textInput);
-        run.key(KEY_SELECT);
-        for (int32_t i = 0; i < 6; ++i) // "Player"
-            run.key(KEY_CLEAR);
-        for (char16_t c : u"Ada Lovel")
-            if (c)
-                run.controller.handleEvent(EVENT_KEY, KEY_CHAR, c);
-        run.key(KEY_SELECT);
-        run.key(KEY_DOWN);
-        run.key(KEY_SELECT);
-        run.key(KEY_BACK);
-        EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
-        EXPECT_FALSE(run.host.textInput);
-    }
-    processSettings() = Settings();
-    GameRun second(dir.path);
-    second.controller.start();
-    // The question stays off: it was off when the options were saved.
-    ASSERT_GE(second.tickUntil(GameController::SCREEN_MAIN_MENU), 0);
-    EXPECT_EQ(processSettings().volume, 40);
-    EXPECT_FALSE(processSettings().vibrationOn);
-    EXPECT_TRUE(second.controller.getProfile().playerName.equals(String("Ada Lovel")));
-    EXPECT_EQ(second.controller.getProfile().avatar, 0);
+    run.key(KEY_SOFT_RIGHT);
+    run.choose(0);
+    run.choose(1); // new game
+    ASSERT_EQ(run.id(), GameController::SCREEN_NEW_GAME_QUESTION);
+    run.key(KEY_SOFT_LEFT); // Yes
+    EXPECT_EQ(run.bankroll(), handChips);
+    EXPECT_EQ(run.id(), handChips >= GameController::MIN_BUY_IN ? GameController::SCREEN_GAME_TYPE
+                                                                : GameController::SCREEN_BANKROLL_LOW);
+    GameSetup setup;
+    EXPECT_FALSE(setup.loadSetup(&run.files)) << "the saved start record is dropped";
 }
 
 TEST_F(GameControllerTest, UnreadableStoresBehaveAsAbsentAndAreNeverWritten)
@@ -284,10 +263,9 @@ TEST_F(GameControllerTest, UnreadableStoresBehaveAsAbsentAndAreNeverWritten)
     dir.write("GAME_STORE_DATA.dat", junk);
     processSettings().askSoundAtStart = false;
     GameRun run(dir.path);
-    run.controller.start();
-    ASSERT_GE(run.tickUntil(GameController::SCREEN_MAIN_MENU), 0);
+    ASSERT_TRUE(run.startToMainMenu());
     EXPECT_TRUE(run.controller.getProfile().playerName.equals(String("Player")));
-    EXPECT_EQ(run.controller.getProfile().bankroll, 1000);
+    EXPECT_EQ(run.bankroll(), 1000);
     EXPECT_TRUE(run.controller.getStoreGuard().isProtected(String("KMRB2Options")));
 
     EXPECT_FALSE(run.controller.saveProfile());

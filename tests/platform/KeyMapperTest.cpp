@@ -48,14 +48,9 @@ private:
     }
 };
 
-std::string key(int32_t ch)
-{
-    return "1 1 " + std::to_string(ch);
-} // EVENT_KEY KEY_CHAR
-std::string keypad(int32_t ch)
-{
-    return "6 1 " + std::to_string(ch);
-} // EVENT_KEYPAD
+// EVENT_KEY KEY_CHAR and EVENT_KEYPAD as FakeTarget logs them.
+std::string key(int32_t ch) { return "1 1 " + std::to_string(ch); }
+std::string keypad(int32_t ch) { return "6 1 " + std::to_string(ch); }
 
 constexpr int32_t VK_SHIFT = 0x10;
 constexpr int32_t VK_F8 = 0x77;
