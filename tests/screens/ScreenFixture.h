@@ -10,7 +10,8 @@
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/Clock.h"
-#include "core/runtime/TimeSource.h"
+#include "core/runtime/String.h"
+#include "host/headless/FakeTimeSource.h"
 
 #include <gtest/gtest.h>
 
@@ -18,24 +19,36 @@
 #include <string>
 #include <vector>
 
+// The pack the build makes, for the texts and the artwork.
+inline bool openTestPack()
+{
+    const std::string path = std::string(KM_BUILD_DIR) + "/Kestrelmoore_res.dat";
+    return currentResourcePack() || openResourcePack(path.c_str());
+}
+
+inline std::string narrow(const String& text)
+{
+    std::string out;
+    for (int32_t i = 0; i < text.length(); ++i)
+        out += char(text.charAt(i));
+    return out;
+}
+
 // A controller that records what the screens ask of it.
 struct RecordingController : ScreenController, DisplayListener {
     void commandAction(Command* command, Screen* screen) override { commands.push_back({command, screen}); }
     void showScreen(int32_t id, bool push) override { shown.push_back({id, push}); }
     void splashStep() override { ++splashSteps; }
     void setCashBankroll(int32_t chips) override { bankroll = chips; }
-    void displayChanged() override
-    {
-        for (Screen* screen : screens)
-            screen->invalidateLayout();
-    }
+    void goHome() override { ++homes; }
+    void displayChanged() override { }
     bool isCurrentScreen(const Object*) const override { return true; }
 
     std::vector<std::pair<Command*, Screen*>> commands;
     std::vector<std::pair<int32_t, bool>> shown;
-    std::vector<Screen*> screens; // laid out again after a size change
     int32_t splashSteps = 0;
     int32_t bankroll = 0;
+    int32_t homes = 0;
 };
 
 // A modal loop that plays a list of actions, one per turn, while the condition holds;
@@ -56,15 +69,9 @@ struct ScriptedModalLoop : ModalLoop {
 };
 
 // A clock that stands at 2026-01-01 00:00 UTC until a test moves it.
-struct SettableTime : TimeSource {
-    int64_t fileTime() override { return (1767225600000LL + Clock::EPOCH_DIFFERENCE_MS) * 10000; }
-    uint32_t tickCount() override { return ticks; }
-    uint32_t ticks = 1000;
-};
-
-inline SettableTime& testTime()
+inline FakeTimeSource& testTime()
 {
-    static SettableTime time;
+    static FakeTimeSource time(FakeTimeSource::NEW_YEAR_2026, 1000);
     static bool anchored = false;
     if (!anchored) {
         processClock().setUp(time);
@@ -73,21 +80,19 @@ inline SettableTime& testTime()
     return time;
 }
 
-// The pack the build makes, a Display of a given size and the recording controller,
-// published process-wide as the game does.
-struct ScreenFixture : testing::Test {
-    void SetUp() override
+// The pack, a Display of a given size, the recording controller and the scripted
+// modal loop, published process-wide as the game does while this lives.
+struct ScreenWorld {
+    explicit ScreenWorld(int32_t width = 240, int32_t height = 320)
     {
-        const std::string path = std::string(KM_BUILD_DIR) + "/Kestrelmoore_res.dat";
-        ASSERT_TRUE(currentResourcePack() || openResourcePack(path.c_str()))
-            << "the resource pack is built with the tests";
+        openTestPack();
         testTime();
         setCurrentDisplay(&display);
         setCurrentScreenController(&controller);
         setCurrentModalLoop(&loop);
-        display.setMetrics(DisplayMetrics(240, 320));
+        resize(width, height);
     }
-    void TearDown() override
+    ~ScreenWorld()
     {
         setCurrentModalLoop(nullptr);
         setCurrentScreenController(nullptr);
@@ -99,4 +104,8 @@ struct ScreenFixture : testing::Test {
     RecordingController controller;
     ScriptedModalLoop loop;
     Display display { &controller, nullptr };
+};
+
+struct ScreenFixture : testing::Test, ScreenWorld {
+    void SetUp() override { ASSERT_TRUE(openTestPack()) << "the resource pack is built with the tests"; }
 };

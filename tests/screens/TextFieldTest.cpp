@@ -1,13 +1,8 @@
 #include "screens/TextField.h"
 
+#include "ScreenFixture.h"
+
 #include "screens/Events.h"
-
-#include "core/runtime/Clock.h"
-#include "host/headless/FakeTimeSource.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
@@ -23,14 +18,7 @@ MultiTapKeys keypad()
     return keys;
 }
 
-std::string text(const TextField& field)
-{
-    const String value = field.getText();
-    std::string out;
-    for (int32_t i = 0; i < value.length(); ++i)
-        out += char(value.charAt(i));
-    return out;
-}
+std::string text(const TextField& field) { return narrow(field.getText()); }
 
 class TextFieldTest : public testing::Test {
 protected:

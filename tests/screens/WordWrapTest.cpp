@@ -47,6 +47,7 @@ TEST(WordWrapTest, BreaksCutsAndHangingSpaces)
         {"ab\ncd\n", 20, {3, 6}, "a final line feed leaves no empty line"},
         {"ab\n\ncd", 20, {3, 4, 6}, "an empty line between two line feeds"},
         {"a b c d e", 20, {4, 8, 9}, "the last candidate wins"},
+        {"abc", 3, {1, 2, 3}, "a glyph wider than the line still moves on"},
     };
     for (const Case& c : cases) {
         Vector<int32_t> lineEnds;
@@ -55,14 +56,6 @@ TEST(WordWrapTest, BreaksCutsAndHangingSpaces)
         EXPECT_EQ(ends(lineEnds), c.lineEnds) << c.why;
         EXPECT_EQ(height, int32_t(c.lineEnds.size()) * 12) << c.why;
     }
-}
-
-TEST(WordWrapTest, AGlyphWiderThanTheLineStillMovesOn)
-{
-    const Font font = fixedFont();
-    Vector<int32_t> lineEnds;
-    EXPECT_EQ(wrap(String("abc"), 3, font, lineEnds, 0), 30);
-    EXPECT_EQ(ends(lineEnds), (std::vector<int32_t> {1, 2, 3}));
 }
 
 } // namespace
