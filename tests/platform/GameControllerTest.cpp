@@ -118,12 +118,6 @@ TEST_F(GameControllerTest, FirstStartRunsSplashesLoadingAndTheSoundQuestion)
     EXPECT_EQ(run.controller.getSplashStep(), -1);
     EXPECT_TRUE(run.stack().empty());
 
-    // Pausing keeps the screen; starting again resumes it instead of the splashes.
-    run.controller.pause();
-    EXPECT_FALSE(run.host.timerOn);
-    run.controller.start();
-    EXPECT_EQ(run.id(), GameController::SCREEN_SOUND_QUESTION);
-
     // Escape is the right soft key: No. Sound goes off, is saved, the main menu follows.
     run.key(KEY_BACK);
     EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);

@@ -56,10 +56,6 @@ TEST_F(MenuScreenTest, DisabledEntriesAreNeverFocusedNorSelected)
     EXPECT_EQ(menu.getFocus(), 5);
     menu.setEntryDisabled(true, 5);
     EXPECT_EQ(menu.getFocus(), 0);
-
-    // Escape is the right soft key.
-    EXPECT_TRUE(key(KEY_BACK));
-    EXPECT_EQ(controller.commands.back().first, back.raw());
 }
 
 TEST_F(MenuScreenTest, TapsSelectAndFocusMovesScrollTheRowIntoView)
