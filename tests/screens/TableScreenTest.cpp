@@ -69,6 +69,7 @@ struct Table {
                 popup->handleEvent(EVENT_KEY, KEY_FIRE, 0);
         });
         keyPress(KEY_SOFT_LEFT);
+        fixture.loop.steps.resize(fixture.loop.next); // a step the popup never ran would dangle
         return labels;
     }
 
