@@ -203,14 +203,12 @@ TEST(Base2DGraphicsTest, ImageBlendingByTransparencyTableAndAlpha)
     c.surface.fillRect(0, 0, 20, 20);
     c.surface.setAlpha(200);
     c.surface.drawImage(image, 0, 1, TOP | LEFT);
-    const int32_t k255 = (255 * 200) / 255;
-    const int32_t k128 = (128 * 200) / 255;
-    EXPECT_EQ(pixel(c.surface, 0, 1), 0x808080);
-    EXPECT_EQ(pixel(c.surface, 1, 1),
-              (((0x80 * (255 - k255)) >> 8) << 16) | (((0xFF * k255 + 0x80 * (255 - k255)) >> 8) << 8) |
-                  ((0x80 * (255 - k255)) >> 8));
-    EXPECT_EQ(pixel(c.surface, 2, 1) & 0xFF, (0xFF * k128 + 0x80 * (255 - k128)) >> 8);
-    EXPECT_EQ(pixel(c.surface, 3, 1), 0xFFFFFF);
+    // Weight k = table alpha * 200 / 255 between the colour and the grey below.
+    auto mix = [](int32_t channel, int32_t k) { return (channel * k + 0x80 * (255 - k)) >> 8; };
+    const int32_t k255 = 255 * 200 / 255, k128 = 128 * 200 / 255;
+    expectPixels(c.surface, { { 0, 1, 0x808080 }, { 3, 1, 0xFFFFFF },
+                              { 1, 1, mix(0, k255) << 16 | mix(0xFF, k255) << 8 | mix(0, k255) } });
+    EXPECT_EQ(pixel(c.surface, 2, 1) & 0xFF, mix(0xFF, k128));
 }
 
 TEST(Base2DGraphicsTest, DrawRegionInBothArgumentOrders)
