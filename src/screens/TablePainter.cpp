@@ -164,26 +164,39 @@ void TablePainter::seat(Base2DGraphics& g, int32_t s)
     // below it the face, and beside the face the last action over the stack.
     // The player's dealer or blind marker sits in its box's top right corner.
     const bool marked = s == TableGame::HUMAN_SEAT && !view.handOver;
+    const int32_t faceTop = box.y + box.h - pad - c.avatarSize;
+    const int32_t textX = box.x + pad + c.avatarSize + pad;
+    const int32_t textRight = box.x + box.w - pad - 1;
+    const int32_t chipsTop = box.y + box.h - pad - TableArt::height(FONT_SEAT_CHIPS);
+    const bool actionShown = state.countdown > 0 || (headsUp() && state.actionText.length() > 0);
+    const String action =
+        actionShown ? TableArt::fit(FONT_SEAT_ACTION, state.actionText, textRight - textX + pad) : String();
+    const int32_t actionY = (faceTop + chipsTop) / 2;
+
+    // The face first: on small boxes the name reaches into its top rows and must
+    // stay readable over it.
+    TableArt::region(g, SLOT_AVATARS, avatar * c.avatarSize, 0, c.avatarSize, c.avatarSize, box.x + pad, faceTop);
     const int32_t nameWidth = box.w - 2 * pad - (marked ? c.markerSize + 2 : 0);
+    // On boxes too low for a line of its own the action never runs into the name:
+    // a fresh action takes the name's place for its 3 s, the lasting one of
+    // heads-up gives way to the name.
+    const int32_t nameBottom = box.y + pad + TableArt::height(FONT_SEAT_NAME);
+    const bool actionCollides = actionShown && actionY - TableArt::height(FONT_SEAT_ACTION) / 2 < nameBottom;
+    const bool actionOnNameLine = actionCollides && state.countdown > 0;
     if (view.handOver && v.wonPot && v.winnings > 0) {
         const int32_t font = blink ? FONT_WINNINGS_B : FONT_WINNINGS_A;
         TableArt::text(g, font, TableArt::fit(font, state.winningsText, nameWidth), box.x + box.w / 2, box.y + pad,
                        HCENTER | TOP);
+    } else if (actionOnNameLine) {
+        TableArt::text(g, FONT_SEAT_ACTION, TableArt::fit(FONT_SEAT_ACTION, state.actionText, nameWidth),
+                       box.x + pad + 1, box.y + pad, LEFT | TOP);
     } else {
         TableArt::text(g, FONT_SEAT_NAME, TableArt::fit(FONT_SEAT_NAME, state.name, nameWidth), box.x + pad + 1,
                        box.y + pad, LEFT | TOP);
     }
-    const int32_t faceTop = box.y + box.h - pad - c.avatarSize;
-    TableArt::region(g, SLOT_AVATARS, avatar * c.avatarSize, 0, c.avatarSize, c.avatarSize, box.x + pad, faceTop);
-    const int32_t textX = box.x + pad + c.avatarSize + pad;
-    const int32_t textRight = box.x + box.w - pad - 1;
     TableArt::text(g, FONT_SEAT_CHIPS, state.chipsText, textRight, box.y + box.h - pad, RIGHT | BOTTOM);
-    if (state.countdown > 0 || (headsUp() && state.actionText.length() > 0)) {
-        const int32_t chipsTop = box.y + box.h - pad - TableArt::height(FONT_SEAT_CHIPS);
-        TableArt::text(g, FONT_SEAT_ACTION,
-                       TableArt::fit(FONT_SEAT_ACTION, state.actionText, textRight - textX + pad), textRight,
-                       (faceTop + chipsTop) / 2, RIGHT | VCENTER);
-    }
+    if (actionShown && !actionCollides)
+        TableArt::text(g, FONT_SEAT_ACTION, action, textRight, actionY, RIGHT | VCENTER);
 }
 
 void TablePainter::seatCards(Base2DGraphics& g, int32_t s)
