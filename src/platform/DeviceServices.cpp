@@ -42,6 +42,9 @@ DeviceServices::DeviceServices(
     // No notification LEDs: the vibrator index stays 0, and a window is all it takes.
     useShellVibrate = isSamsung(oemName);
     vibrationAvailable = window != nullptr;
+    // A mixer starts at full volume; nothing may play before the game's own volume
+    // (the settings' initial one until the record is read) is set.
+    applyVolume();
 }
 
 DeviceServices::~DeviceServices()
@@ -97,6 +100,7 @@ void DeviceServices::playSound(int32_t id, int32_t loopCount)
     clip->setLoopCount(loopCount);
     clip->play();
     currentSound = clip;
+    currentSoundId = id;
     if (soundStarted)
         soundStarted(SOUND_RESOURCE_IDS[id]);
 }

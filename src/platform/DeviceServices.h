@@ -56,6 +56,9 @@ public:
     // be loaded leave the current sound playing. loopCount -1 loops until stopped.
     void playSound(int32_t id, int32_t loopCount);
 
+    // The sound id last started and not stopped since, or -1.
+    int32_t getCurrentSoundId() const { return currentSound.raw() ? currentSoundId : -1; }
+
     // Told the pack's resource id of every sound that starts playing (the scripted
     // player reports them).
     void setSoundStartedListener(std::function<void(int32_t resourceId)> listener) { soundStarted = std::move(listener); }
@@ -82,5 +85,6 @@ private:
     SoundOutput* sound;
     HostWindow* window;
     SharedPointer<SoundClip> currentSound;
+    int32_t currentSoundId = -1;
     std::function<void(int32_t)> soundStarted;
 };

@@ -221,10 +221,11 @@ void GameController::loadProfileStep()
 bool GameController::loadSettings()
 {
     Settings& settings = processSettings();
-    if (settings.loadSettings(&storeGuard)) {
-        applyVolume();
+    const bool loaded = settings.loadSettings(&storeGuard);
+    // With or without a record: a first start plays at the initial volume too.
+    applyVolume();
+    if (loaded)
         return true;
-    }
     // A settings record in use that is too short to read, or a damaged store file,
     // is left as it is.
     const String name(GameStore::STORE_NAME);
@@ -303,11 +304,6 @@ SharedPointer<MenuScreen> GameController::makeMenu(int32_t titleId, int32_t vari
     return menu;
 }
 
-String GameController::bankrollHeader() const
-{
-    return profile.playerName + " " + formatMoney(profile.bankroll);
-}
-
 SharedPointer<Screen> GameController::createScreen(int32_t id)
 {
     SharedPointer<Screen> screen;
@@ -361,7 +357,7 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
         break;
     case SCREEN_GAME_TYPE: {
         SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_GAME_TYPE);
-        menu->setHeader(bankrollHeader());
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
         for (int32_t entry : GAME_TYPE_ENTRIES)
             menu->addEntry(getText(entry));
         screen = menu;
@@ -369,7 +365,7 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
     }
     case SCREEN_STAKES: {
         SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_STAKES);
-        menu->setHeader(bankrollHeader());
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
         String line = getText(TEXT_BUY_IN) + " " + formatMoney(Stakes::BUY_INS[0]);
         if (gameType != GameSetup::GAME_TOURNAMENT)
             line = getText(TEXT_BLINDS) + " " + formatMoney(Stakes::BIG_BLINDS[0]) + "     " + line;
@@ -390,7 +386,7 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
         break;
     case SCREEN_TOURNAMENT_SIZE: {
         SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_TOURNAMENT_SIZE);
-        menu->setHeader(bankrollHeader());
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
         for (int32_t i = 0; i < TournamentField::FIELD_SIZES; ++i)
             menu->addEntry(String(" ") + int32_t(TournamentField::ENTRANTS_BY_FIELD[i]) + getText(TEXT_ENTRANTS));
         screen = menu;
@@ -679,6 +675,8 @@ void GameController::commandAction(Command* command, Screen* screen)
             processSettings().soundOn = true;
         else if (command == no.raw())
             processSettings().soundOn = false;
+        // The title tune may start next, at the game's volume whatever happened before.
+        applyVolume();
         saveSettings();
         startSequence();
         return;

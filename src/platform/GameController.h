@@ -151,7 +151,6 @@ private:
     // items, the table's stop of the music.
     void populate(int32_t id, Screen& screen);
     SharedPointer<MenuScreen> makeMenu(int32_t titleId, int32_t variant);
-    String bankrollHeader() const;
     void startSequence();
     void startTable(bool resume);
     void newGameAnswered();

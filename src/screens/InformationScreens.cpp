@@ -11,9 +11,10 @@ namespace {
 
 constexpr const char* VERSION = "1.0.1";
 
-// Artwork shown on the about screen.
-constexpr int32_t ABOUT_IMAGE_FIRST = SLOT_SCROLL_ARROWS;
-constexpr int32_t ABOUT_IMAGE_SECOND = SLOT_MARKERS;
+// The about screen shows the kestrel emblem at full brightness, the last of the
+// splash strip's three fades (frame f of logo j is frame 3f + j), and the wordmark
+// of the menu titles.
+constexpr int32_t EMBLEM_FRAME = 3 * 2 + 0;
 
 struct HelpTopic {
     int32_t title;
@@ -46,9 +47,9 @@ void populateAboutScreen(Screen& screen)
 {
     screen.appendItem(infoText(getText(2007) + u'\n'));
     screen.appendItem(infoText(getText(2135) + " " + VERSION + "\n\n" + getText(2029) + u'\n'));
-    screen.appendItem(SharedPointer<Item>(new ImageItem(String(), ABOUT_IMAGE_FIRST)));
+    screen.appendItem(SharedPointer<Item>(new ImageItem(String(), SLOT_LOGO_STRIP, EMBLEM_FRAME)));
     screen.appendItem(infoText(getText(2026) + "\n\n" + getText(2090)));
-    screen.appendItem(SharedPointer<Item>(new ImageItem(String(), ABOUT_IMAGE_SECOND)));
+    screen.appendItem(SharedPointer<Item>(new ImageItem(String(), SLOT_TITLE_LOGO)));
 }
 
 int32_t helpTopicTitle(int32_t topic)

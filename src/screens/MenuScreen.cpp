@@ -6,6 +6,8 @@
 
 #include "core/lcdui/2d/Base2DGraphics.h"
 #include "core/lcdui/2d/Display.h"
+#include "core/lcdui/2d/Font.h"
+#include "core/lcdui/2d/TextFit.h"
 #include "core/resources/Base2DImage.h"
 
 MenuScreen::MenuScreen(const String& title, int32_t variant)
@@ -95,10 +97,22 @@ void MenuScreen::setEntryDisabled(bool disabled, int32_t index)
     repaint();
 }
 
-void MenuScreen::setHeader(const String& text)
+void MenuScreen::setHeader(const String& text, const String& figure)
 {
-    header = text;
+    headerText = text;
+    headerFigure = figure;
+    header = figure.length() == 0 ? text : text + " " + figure;
     repaint();
+}
+
+String MenuScreen::fittedHeader(const Font& font, int32_t width) const
+{
+    if (headerFigure.length() == 0 || font.stringWidth(header) <= width)
+        return header;
+    const String tail = " " + headerFigure;
+    // The same rule as a box's text: what is exactly as wide as the room still fits.
+    const String text = fitWithEllipsis(headerText, width - font.stringWidth(tail) + 1, font);
+    return text.length() == 0 ? headerFigure : text + tail;
 }
 
 void MenuScreen::setSubheader(const String& text)
@@ -219,7 +233,11 @@ void MenuScreen::paintTitle(Base2DGraphics& g)
         if (font.raw())
             drawBoxText(g, *font, text, box[0], box[1], box[2], box[3]);
     };
-    drawLine(header, geometry.extra[EXTRA_MENU_HEADER]);
+    const IntArray& headerBox = geometry.extra[EXTRA_MENU_HEADER];
+    if (display && headerBox.length >= 5) {
+        if (SharedPointer<Font> font = display->getFont(headerBox[4]); font.raw())
+            drawLine(fittedHeader(*font, headerBox[2]), headerBox);
+    }
     if (headed) {
         Screen::paintTitle(g);
         return;

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class Base2DImage;
+class Font;
 
 // A list of entries, one row each, the focused one on the highlight bar. Up and
 // down move to the nearest enabled entry without wrapping; select, enter or a tap
@@ -37,7 +38,9 @@ public:
     // A focused entry that becomes disabled hands the focus to the nearest enabled
     // entry below, else above.
     void setEntryDisabled(bool disabled, int32_t index);
-    void setHeader(const String& text);
+    // With a figure (a bankroll) the header reads text, a space and the figure; a
+    // header too wide for its box shortens text and keeps the figure whole.
+    void setHeader(const String& text, const String& figure = String());
     void setSubheader(const String& text);
     // The command the menu fires for a chosen entry; it is not shown on a soft key.
     void setSelectCommand(const SharedPointer<Command>& command) { selectCommand = command; }
@@ -61,12 +64,16 @@ public:
 
 private:
     void fireSelect();
+    // The header as it fits width in font.
+    String fittedHeader(const Font& font, int32_t width) const;
     void scrollToFocus();
 
     Vector<String> entryLabels;
     Vector<SharedPointer<Base2DImage>> entryImages;
     Vector<uint8_t> entryDisabled;
     String header;
+    String headerText;
+    String headerFigure;
     String subheader;
     IntArray rowRects;
     SharedPointer<Command> selectCommand;

@@ -14,6 +14,8 @@ namespace {
 constexpr int32_t PANEL = 0x0F3D22;
 constexpr int32_t GOLD = 0xFFC221;
 
+int32_t panelInset(int32_t width) { return std::max(6, width / 16); }
+
 } // namespace
 
 MessageBoxItem::MessageBoxItem()
@@ -21,27 +23,47 @@ MessageBoxItem::MessageBoxItem()
 {
 }
 
+MessageBoxItem::Lines MessageBoxItem::lines() const
+{
+    Lines set;
+    if (message.length() == 0 || layout.geometry.length < 4)
+        return set;
+    const int32_t w = layout.geometry[2];
+    const int32_t spacing = displayTables().scalars.lineSpacing;
+    // A message the panel's font cannot hold in four lines (the end of a tournament
+    // on the narrowest display) is set in the standings' smaller font rather than
+    // losing its end.
+    for (int32_t role : { layout.font, int32_t(FONT_STANDINGS) }) {
+        SharedPointer<Font> font = TableArt::font(role);
+        if (!font.raw())
+            continue;
+        set.font = role;
+        set.height = wrap(message, w - 2 * panelInset(w), *font, set.ends, spacing);
+        if (set.ends.size() <= MAX_LINES)
+            return set;
+    }
+    // Still more than four lines: the first four, the rest cut.
+    if (SharedPointer<Font> font = TableArt::font(set.font); font.raw()) {
+        while (set.ends.size() > MAX_LINES)
+            set.ends.erase(set.ends.size() - 1);
+        set.height = set.ends.size() * (font->getHeight() + spacing);
+    }
+    return set;
+}
+
 void MessageBoxItem::paint(Base2DGraphics& g, bool)
 {
-    if (message.length() == 0 || layout.geometry.length < 4)
+    const Lines set = lines();
+    SharedPointer<Font> font = set.font >= 0 ? TableArt::font(set.font) : SharedPointer<Font>();
+    if (!font.raw())
         return;
     const int32_t w = layout.geometry[2], h = layout.geometry[3];
     if (layout.image >= 0)
         TableArt::image(g, layout.image, 0, 0);
-    SharedPointer<Font> font = TableArt::font(layout.font);
-    if (!font.raw())
-        return;
-    const int32_t inset = std::max(6, w / 16);
-    Vector<int32_t> lineEnds;
-    const int32_t spacing = displayTables().scalars.lineSpacing;
-    int32_t textHeight = wrap(message, w - 2 * inset, *font, lineEnds, spacing);
-    // More than four lines: the first four, the rest cut.
-    while (lineEnds.size() > MAX_LINES) {
-        lineEnds.erase(lineEnds.size() - 1);
-        textHeight = lineEnds.size() * (font->getHeight() + spacing);
-    }
-    String shown = lineEnds.size() > 0 ? message.substring(0, lineEnds[lineEnds.size() - 1]) : message;
-    drawWrapped(g, *font, shown, lineEnds, w / 2, std::max(inset / 2, (h - textHeight) / 2), spacing, HCENTER);
+    const int32_t inset = panelInset(w);
+    const String shown = set.ends.size() > 0 ? message.substring(0, set.ends[set.ends.size() - 1]) : message;
+    drawWrapped(g, *font, shown, set.ends, w / 2, std::max(inset / 2, (h - set.height) / 2),
+                displayTables().scalars.lineSpacing, HCENTER);
 }
 
 void MessageBoxItem::paintStandings(Base2DGraphics& g, int32_t x, int32_t y, int32_t w, int32_t h,

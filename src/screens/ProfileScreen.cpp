@@ -48,11 +48,13 @@ void ProfileScreen::rebuildNameRow()
 bool ProfileScreen::takeName()
 {
     nameField->commit(/*toEnd=*/false);
-    const int32_t length = nameField->length();
-    if (length < MIN_NAME_LENGTH || length > MAX_NAME_LENGTH)
+    // Spaces around a name would show as a blank seat and a blank name in the hand
+    // histories; only what is left between them counts towards the length.
+    const String name = nameField->getText().trim();
+    if (name.length() < MIN_NAME_LENGTH || name.length() > MAX_NAME_LENGTH)
         return false;
     if (Profile* profile = listener ? listener->playerProfile() : nullptr)
-        profile->playerName = nameField->getText();
+        profile->playerName = name;
     editing = false;
     rebuildNameRow();
     return true;

@@ -6,6 +6,7 @@
 #include "core/io/Settings.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/lcdui/2d/ScreenClass.h"
+#include "core/resources/SoundOutput.h"
 #include "core/runtime/Clock.h"
 #include "host/headless/HeadlessWindow.h"
 #include "platform/Game.h"
@@ -236,6 +237,16 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .value(int(settings.volume))
         .key("vibrationOn")
         .value(settings.vibrationOn)
+        .endObject();
+    // What the sound output was really given: its volume word as a percent, and
+    // whether the title tune is the sound the game holds as playing.
+    const uint32_t volumeWord = game.host().sound ? game.host().sound->volume() : 0xFFFFFFFFu;
+    json.key("audio")
+        .beginObject()
+        .key("volume")
+        .value(int((uint64_t(volumeWord & 0xFFFFu) * 100 + 0x7FFF) / 0xFFFF))
+        .key("music")
+        .value(game.device().getCurrentSoundId() == GameController::TITLE_MUSIC)
         .endObject();
     json.key("sounds").beginArray();
     for (int32_t resourceId : game.takeStartedSounds())

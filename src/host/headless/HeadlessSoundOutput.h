@@ -15,6 +15,10 @@ public:
     };
 
     bool playSound(const uint8_t* wave, int32_t size, uint32_t flags) override;
+    // Kept as set, so a test sees the volume the game asked for; full until then,
+    // as a mixer starts.
+    void setVolume(uint32_t volume) override { volumeWord = volume; }
+    uint32_t volume() const override { return volumeWord; }
 
     const std::vector<Request>& requests() const { return log; }
     // True while the last request started a sound that loops.
@@ -23,4 +27,5 @@ public:
 
 private:
     std::vector<Request> log;
+    uint32_t volumeWord = 0xFFFFFFFFu;
 };

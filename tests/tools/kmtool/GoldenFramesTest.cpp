@@ -46,13 +46,22 @@ void checkShots(const std::string& size, const std::string& script, const std::v
 
 const char* TO_MAIN_MENU = "wait 16000\nkey F1\nwait 300\n";
 
+// A ten-letter name of the widest capitals, so the header has to shorten it.
+const char* WIDE_NAME = "key DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
+                        "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\n"
+                        "type WWWWWWWWWW\nkey RETURN\nwait 300\nkey ESCAPE\nwait 300\n";
+
 } // namespace
 
 TEST(GoldenFramesTest, SmallestDisplay)
 {
     checkShots("176x220",
-        std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n",
-        { "main-menu", "options" });
+        std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n"
+            "key ESCAPE\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\n"
+            "key DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nwait 300\nshot about\n"
+            "key ESCAPE\nwait 300\nkey UP\nkey UP\nkey UP\nkey UP\n" + WIDE_NAME +
+            "key UP\nkey RETURN\nwait 300\nshot game-type\n",
+        { "main-menu", "options", "about", "game-type" });
 }
 
 TEST(GoldenFramesTest, CommonDisplay)
@@ -68,6 +77,7 @@ TEST(GoldenFramesTest, LargestDisplay)
 {
     checkShots("480x640",
         std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n"
-            "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot help-topic\n",
-        { "main-menu", "options", "help-topic" });
+            "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot help-topic\n"
+            "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nshot about\n",
+        { "main-menu", "options", "help-topic", "about" });
 }

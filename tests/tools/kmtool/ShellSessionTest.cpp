@@ -42,6 +42,10 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(first.dumps[0], "screen"), "23");
     EXPECT_EQ(field(first.dumps[0], "softKeys"), "[\"Yes\",\"No\"]");
     EXPECT_EQ(field(first.dumps[0], "display"), "{\"width\":240,\"height\":320,\"class\":3}");
+    // No settings record yet: the output plays at the initial 70 from the start,
+    // not at a mixer's full volume.
+    EXPECT_EQ(field(first.dumps[0], "audio"), "{\"volume\":70,\"music\":false}");
+    EXPECT_EQ(field(first.dumps[1], "audio"), "{\"volume\":70,\"music\":true}");
 
     EXPECT_EQ(field(first.dumps[1], "screen"), "5");
     EXPECT_EQ(field(first.dumps[1], "menu.entries"), "[\"Play\",\"Profile\",\"Options\",\"Help\",\"About\"]");
@@ -59,6 +63,7 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(first.dumps[3], "screen"), "5");
     EXPECT_EQ(field(first.dumps[3], "settings"),
         "{\"soundOn\":true,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
+    EXPECT_EQ(field(first.dumps[3], "audio.volume"), "60");
     EXPECT_TRUE(exists(data.path + "/GAME_STORE_DATA.dat"));
 
     EXPECT_EQ(field(first.dumps[4], "screen"), "29");
@@ -77,7 +82,71 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(second.dumps[0], "settings"),
         "{\"soundOn\":false,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
     EXPECT_EQ(field(second.dumps[0], "sounds"), "[]");
+    EXPECT_EQ(field(second.dumps[0], "audio"), "{\"volume\":60,\"music\":false}");
     EXPECT_EQ(field(second.dumps[0], "profile.name"), "\"Alice\"");
+}
+
+// Spaces around a typed name are dropped before its length counts: a name of
+// spaces alone, or one that is too short without them, is refused like any other.
+TEST(ShellSessionTest, NameIsCountedWithoutTheSpacesAroundIt)
+{
+    TempFolder data;
+    const std::string clear = "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\n"
+                              "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\n";
+    PlayRun run = playScript(std::string(TO_SOUND_QUESTION) +
+            "key F2\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 100\n" + clear +
+            "type     \nkey RETURN\nwait 300\ndump\n"            // four spaces
+            "key RETURN\nwait 300\n" + clear +
+            "type  Ann  \nkey RETURN\nwait 300\ndump\n"          // six characters, three letters
+            "key RETURN\nwait 300\n" + clear +
+            "type  Anna \nkey RETURN\nwait 300\ndump\n"
+            "key ESCAPE\nwait 300\ndump\n"
+            "key UP\nkey RETURN\nwait 300\ndump\n", // Play: the name in the game type menu
+        "--data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 5u);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(field(run.dumps[i], "overlay"), "\"Name must be between 4 - 10 characters\"") << i;
+        EXPECT_EQ(field(run.dumps[i], "profile.name"), "\"Player\"") << i;
+    }
+    EXPECT_EQ(field(run.dumps[2], "overlay"), "null");
+    EXPECT_EQ(field(run.dumps[2], "profile.name"), "\"Anna\"");
+    EXPECT_EQ(field(run.dumps[3], "screen"), "5");
+    EXPECT_EQ(field(run.dumps[3], "profile.name"), "\"Anna\"");
+    EXPECT_EQ(field(run.dumps[4], "menu.header"), "\"Anna $1,000\"");
+}
+
+// The controls topic is the one the help menu names Controls, and every help and
+// about text speaks of the keys, the window and the mouse of a computer: none of a
+// handset's keys (2/8/5, a centre key, soft keys under the screen, a stylus).
+TEST(ShellSessionTest, HelpAndAboutTextsDescribeTheKeysThatWork)
+{
+    TempFolder data;
+    PlayRun run = playScript(std::string(TO_SOUND_QUESTION) +
+            "key F2\nwait 300\nkey DOWN\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\n"
+            "key DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\ndump\n",
+        "--data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 1u);
+    EXPECT_EQ(field(run.dumps[0], "screen"), "22");
+    EXPECT_EQ(field(run.dumps[0], "title"), "\"Controls\"");
+
+    auto text = [](int id) {
+        ToolRun tool = kmtool("pack text " + std::string(KM_GAME_PACK) + " " + std::to_string(id));
+        EXPECT_EQ(tool.status, 0) << tool.err;
+        return field(tool.out, "text");
+    };
+    const std::string controls = text(2061);
+    for (const char* key : { "Up and Down", "Return", "Escape", "F1", "F2", "Backspace", "1, 2 or 3", "4 shows",
+             "* or A", "Ctrl+1 to Ctrl+6", "F11", "mouse" })
+        EXPECT_NE(controls.find(key), std::string::npos) << key;
+    for (int id : { 2059, 2061, 2060, 2062, 2065, 2066, 2058, 2063, 2064, 2056, 2007, 2029, 2026, 2090 }) {
+        const std::string body = text(id);
+        EXPECT_GT(body.size(), 2u) << id;
+        for (const char* phone : { "centre key", "2 and 8", " 5 ", "soft key", "number keys", "under the screen",
+                 "stylus", "tap", "Tap", "or Enter", "phone" })
+            EXPECT_EQ(body.find(phone), std::string::npos) << id << " names " << phone;
+    }
 }
 
 // Every screen of the menus, by the keys a player would press, with the back stack
