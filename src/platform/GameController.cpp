@@ -255,6 +255,7 @@ bool GameController::saveProfile() { return profile.saveProfile(&storeGuard); }
 void GameController::setCashBankroll(int32_t chips)
 {
     profile.bankroll = chips;
+    saveProfile();
 }
 
 void GameController::playSound(int32_t id) { device.playSound(id, 1); }
@@ -540,21 +541,24 @@ void GameController::startSequence()
 void GameController::startTable(bool resume)
 {
     playSound(STOP_SOUND);
+    // The profile names the player of the game in progress.
+    profile.setupName = profile.playerName;
     if (!resume) {
-        if (gameType != GameSetup::GAME_TOURNAMENT) {
+        if (gameType != GameSetup::GAME_TOURNAMENT)
             profile.bankroll -= Stakes::BUY_INS[stakeLevel];
-            saveProfile();
-        }
+        // Before the game-start record: a crash between the two must not leave a
+        // game to resume whose buy-in is still in the bankroll.
+        saveProfile();
         setup.gameType = gameType;
         setup.stakeLevel = stakeLevel;
         setup.tournamentSize = tournamentSize;
         setup.saveSetup(&storeGuard);
         resumeCash = false;
         resumeTournament = false;
-    } else if (setup.gameType == GameSetup::GAME_TOURNAMENT) {
-        resumeTournament = true;
     } else {
-        resumeCash = true;
+        resumeTournament = setup.gameType == GameSetup::GAME_TOURNAMENT;
+        resumeCash = !resumeTournament;
+        saveProfile();
     }
     setup.playerName = profile.playerName;
     setup.avatar = profile.avatar;

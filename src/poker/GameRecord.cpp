@@ -13,7 +13,7 @@ bool GameRecord::write(DataOutputStream& out, const PokerTable& table, const uin
         out.writeByte(player.type);
         out.writeBoolean(player.inHand);
         out.writeBoolean(player.seated);
-        out.writeInt(player.chips);
+        out.writeInt(TableRecord::chipsOnRecord(table, player));
         out.writeByte(avatars[seat]);
     }
     out.writeByte(humanSeat);

@@ -1,5 +1,7 @@
 #include "poker/TableRecord.h"
 
+#include <algorithm>
+#include <climits>
 #include <initializer_list>
 
 namespace {
@@ -18,13 +20,21 @@ bool isSeatOrNone(int32_t seat)
 
 } // namespace
 
-bool TableRecord::writePlayer(DataOutputStream& out, const Player& player)
+int32_t TableRecord::chipsOnRecord(const PokerTable& table, const Player& player)
+{
+    // As settleHand pays them: only seated players collect.
+    if (table.state != PokerTable::STATE_SETTLE || !player.seated || player.winnings <= 0)
+        return player.chips;
+    return int32_t(std::min<int64_t>(INT32_MAX, int64_t(player.chips) + player.winnings));
+}
+
+bool TableRecord::writePlayer(DataOutputStream& out, const PokerTable& table, const Player& player)
 {
     out.writeByte(player.seat);
     if (!out.writeUTF(player.name))
         return false;
     out.writeBoolean(player.seated);
-    out.writeInt(player.chips);
+    out.writeInt(chipsOnRecord(table, player));
     return true;
 }
 
@@ -32,7 +42,7 @@ bool TableRecord::writeTable(DataOutputStream& out, const PokerTable& table)
 {
     out.writeBoolean(table.blindsRaised);
     for (int seat = 0; seat < PokerTable::SEATS; ++seat) {
-        if (!writePlayer(out, table.player(seat)))
+        if (!writePlayer(out, table, table.player(seat)))
             return false;
     }
     out.writeByte(table.state);

@@ -11,7 +11,8 @@
 // seated, chips), state, toAct, handsPlayed (low 8 bits only), level, dealer,
 // smallBlindSeat, bigBlindSeat, awaitingAction, handOver, humanAggression,
 // betsCollected. Everything else on the table (pots, bets, cards, blind amounts)
-// keeps the value it had before loading.
+// keeps the value it had before loading. A table saved between the pay-out and the
+// close of a hand is written in state SETTLE with the pots in the winners' chips.
 //
 // Loading is read, check, then apply: a record with a value outside its range is
 // refused whole and the table is not touched.
@@ -25,7 +26,13 @@ public:
     };
 
     static bool writeTable(DataOutputStream& out, const PokerTable& table);
-    static bool writePlayer(DataOutputStream& out, const Player& player);
+    static bool writePlayer(DataOutputStream& out, const PokerTable& table, const Player& player);
+
+    // The chips a record holds for a player. From the pay-out to the close of a hand
+    // (state SETTLE) each pot sits in its winners' winnings, not yet in their chips;
+    // the record counts it in, so that a game resumed from it starts the next hand
+    // with what the last one paid, and no pot is lost or paid twice.
+    static int32_t chipsOnRecord(const PokerTable& table, const Player& player);
 
     // Writes this record's own values, as writeTable does for a table.
     bool write(DataOutputStream& out) const;

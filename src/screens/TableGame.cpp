@@ -12,6 +12,7 @@
 #include "poker/GameRecordClient.h"
 #include "poker/RandomSource.h"
 #include "poker/Stakes.h"
+#include "poker/TableRecord.h"
 #include "poker/TourneyRecord.h"
 #include "screens/TableHost.h"
 #include "screens/TableMessages.h"
@@ -101,11 +102,18 @@ void TableGame::setUpTournament()
     table->setBlindSchedule();
     bool loaded = resume && records.tourneyInProgress && loadStore(TourneyRecord::STORE_NAME);
     if (loaded) {
-        normaliseLoadedState();
+        const bool paid = normaliseLoadedState();
         // The saved tournament brings its own stake (and size) back into the setup.
         setup.stakeLevel = records.getSetup().stakeLevel;
         setup.tournamentSize = records.getSetup().tournamentSize;
         stakeLevel = std::max(0, std::min(setup.stakeLevel, Stakes::COUNT - 1));
+        if (paid) {
+            // Saved while its result showed: the table holds the hand's pay-out, the
+            // field is still as the hand began. Close the hand for the field now.
+            for (int32_t s = 0; s < SEATS; ++s)
+                seatEntrant[s] = field->entrantAt(s);
+            closeTournamentHand();
+        }
     } else {
         // A failed load may have left the table half read: start it afresh.
         table->resetGame();
@@ -133,9 +141,12 @@ void TableGame::setUpTournament()
     }
     for (int32_t& e : seatEntrant)
         e = -1;
-    seatFromField();
+    if (field->humanSeated())
+        seatFromField();
     takeSnapshot();
-    saveTourney();
+    // A tournament that ended with its last hand is settled by the driver at once.
+    if (!field->isOver())
+        saveTourney();
 }
 
 void TableGame::setUpCashGame()
@@ -175,12 +186,16 @@ void TableGame::setUpCashGame()
     saveGame();
 }
 
-// Games are saved between hands. A record that says otherwise cannot be played on
-// (cards, bets and pots are not in it): it starts the next hand instead.
-void TableGame::normaliseLoadedState()
+// Games are saved between hands and as soon as a hand's pots are paid. A record
+// of a hand still being played cannot be played on (cards, bets and pots are not
+// in it): that hand starts again. A paid one (state SETTLE, the pots already in the
+// winners' chips) is closed as the table closes it, players left without chips
+// leaving, and the next hand follows with the button moved on.
+bool TableGame::normaliseLoadedState()
 {
     if (table->state == PokerTable::STATE_CHOOSE_BUTTON)
-        return;
+        return false;
+    const bool paid = table->state == PokerTable::STATE_SETTLE;
     table->state = PokerTable::STATE_START_HAND;
     table->awaitingAction = false;
     table->handOver = false;
@@ -189,6 +204,9 @@ void TableGame::normaliseLoadedState()
         p.roundBet = 0;
         p.winnings = 0;
     }
+    if (paid)
+        table->removeBusted();
+    return paid;
 }
 
 int32_t TableGame::savedGameChips(const PokerTable* table, FileSystem* fileSystem)
@@ -495,7 +513,10 @@ bool TableGame::endOfTournament()
         saveProfile();
     }
     host.playSound(SOUND_GAME_OVER);
+    // Settled here, not on the key that leaves: a game closed on this message must
+    // not offer the tournament again.
     deleteStore(TourneyRecord::STORE_NAME);
+    deleteStore(GameSetup::STORE_NAME);
     host.records().tourneyInProgress = false;
     return true;
 }
@@ -537,6 +558,12 @@ void TableGame::afterStep(int32_t before)
         starEvent = remarks.choose(tableView, star);
         startAnimation(ANIMATION_RESULT, RESULT_STEPS);
         resultText = TableMessages::showdown(tableView, setup.gameType, HUMAN_SEAT, cardsShown);
+        // On record at once: the result may wait long for its key, and a game closed
+        // meanwhile must not take back a hand that the histories show as played.
+        if (setup.gameType == GameSetup::GAME_TOURNAMENT)
+            saveTourney();
+        else
+            saveGame();
         break;
     case PokerTable::STATE_SETTLE:
         for (SeatState& s : seats) {
@@ -560,6 +587,16 @@ void TableGame::handClosed()
         saveGame();
         return;
     }
+    closeTournamentHand();
+    takeSnapshot();
+    if (!field->isOver())
+        saveTourney();
+}
+
+// The field's share of a closed hand: the table's chips go into the field, the
+// other tables play their hand, and the table takes the players balancing sent.
+void TableGame::closeTournamentHand()
+{
     for (int32_t s = 0; s < SEATS; ++s) {
         if (seatEntrant[s] >= 0)
             field->setChipsAtHumanSeat(s, table->player(s).seated ? table->player(s).chips : 0);
@@ -576,9 +613,6 @@ void TableGame::handClosed()
                 table->level += 1;
         }
     }
-    takeSnapshot();
-    if (field->humanSeated() && field->remaining > 1)
-        saveTourney();
 }
 
 void TableGame::hideCards()
@@ -828,7 +862,7 @@ void TableGame::saveGame()
     records.humanSeat = HUMAN_SEAT;
     for (int32_t s = 0; s < SEATS; ++s)
         records.avatars[s] = seats[s].avatar;
-    host.profile().handStartChips = table->player(HUMAN_SEAT).chips;
+    host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
     RecordStore::saveObject(GameRecord::STORE_NAME, records, host.fileSystem());
     saveProfile();
 }

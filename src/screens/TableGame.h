@@ -21,8 +21,9 @@ class TableHost;
 // table set up or resumed, one frame of the driver per tick (computer turns, the
 // deal, flop, turn, river and result animations, opponents who come and go, the
 // tournament around the table), the seat texts, the human's actions and bet
-// amount, the messages between hands, saving after every hand and the chips paid
-// back when the game ends. The human sits in seat 0.
+// amount, the messages between hands, saving as soon as a hand's pots are paid
+// and again when it closes, and the chips paid back when the game ends. The human
+// sits in seat 0.
 class TableGame {
 public:
     static constexpr int32_t HUMAN_SEAT = 0;
@@ -148,7 +149,8 @@ public:
 
 private:
     void setUpTournament();
-    void normaliseLoadedState();
+    // True when the record was saved with its hand paid but not yet closed.
+    bool normaliseLoadedState();
     void setUpCashGame();
     void seatOpponent(int32_t seatIndex);
     bool nameTaken(const String& name) const;
@@ -162,6 +164,7 @@ private:
     bool endOfTournament();
     void afterStep(int32_t stateBefore);
     void handClosed();
+    void closeTournamentHand();
     void advanceAnimation();
     void startAnimation(Animation kind, int32_t length);
     void hideCards();

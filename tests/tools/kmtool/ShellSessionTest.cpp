@@ -218,3 +218,29 @@ TEST(ShellSessionTest, BadScriptsAndOptionsAreRefusedWithTheirLine)
     EXPECT_EQ(playScript("shot here\n", "").status, 2); // no --shots folder
     EXPECT_TRUE(unknown.dumps.empty() && badKey.dumps.empty());
 }
+
+// The profile is saved whenever it changes: the hidden bankroll sequence on the main
+// menu ("0wwww") is still there in the next run, and a game's start names its
+// player in the profile.
+TEST(ShellSessionTest, HiddenBankrollAndTheGamesPlayerNameAreSaved)
+{
+    TempFolder data;
+    const std::string options = "--data-dir " + data.path;
+    PlayRun first = playScript(std::string(TO_SOUND_QUESTION) + "key F2\nwait 300\ntype 0wwww\nwait 100\ndump\nquit\n",
+        options);
+    ASSERT_EQ(first.status, 0) << first.error;
+    ASSERT_EQ(first.dumps.size(), 1u);
+    EXPECT_EQ(field(first.dumps[0], "profile.bankroll"), "1000000");
+    ToolRun stored = kmtool("store decode " + data.path + "/KMRB2Options_DATA.dat");
+    EXPECT_NE(stored.out.find("\"setupName\":\" \",\"bankroll\":1000000,"), std::string::npos) << stored.out;
+
+    // A cash game at the first stake: its buy-in and its player on record.
+    PlayRun second = playScript(std::string(TO_SOUND_QUESTION) +
+            "key F2\nwait 300\ndump\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nquit\n",
+        options);
+    ASSERT_EQ(second.status, 0) << second.error;
+    ASSERT_EQ(second.dumps.size(), 1u);
+    EXPECT_EQ(field(second.dumps[0], "profile.bankroll"), "1000000");
+    stored = kmtool("store decode " + data.path + "/KMRB2Options_DATA.dat");
+    EXPECT_NE(stored.out.find("\"setupName\":\"Player\",\"bankroll\":999000,"), std::string::npos) << stored.out;
+}

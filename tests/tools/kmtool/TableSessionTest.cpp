@@ -35,6 +35,31 @@ std::string seatsOf(const std::string& dump)
     return out;
 }
 
+// The JSON of one element of an array member ("table.seats"); empty past its end.
+std::string element(const std::string& dump, const std::string& path, int index)
+{
+    const std::string array = field(dump, path);
+    size_t at = 1;
+    for (int i = 0; i < index && at < array.size(); ++i)
+        at = scanValue(array, at, array.size() - 1) + 1;
+    if (at >= array.size())
+        return std::string();
+    return array.substr(at, scanValue(array, at, array.size() - 1) - at);
+}
+
+// A seat's stack and its bet on the table: the chips the player has at that seat.
+int seatChips(const std::string& dump, int seat)
+{
+    const std::string s = element(dump, "table.seats", seat);
+    return std::stoi(field(s, "chips")) + std::stoi(field(s, "bet"));
+}
+
+// What the game saved, as kmtool's store decoder reads it.
+std::string savedStore(const std::string& dataDirectory, const std::string& storeName)
+{
+    return kmtool("store decode " + dataDirectory + "/" + storeName + "_DATA.dat").out;
+}
+
 std::vector<std::string> handHistoryLines(const std::string& dataDirectory)
 {
     std::vector<std::string> lines;
@@ -182,4 +207,179 @@ TEST(TableSessionTest, TournamentPlayedToItsEndPaysThePrize)
     for (const std::string& line : handHistoryLines(data.path))
         tournamentHeader = tournamentHeader || line.find(", 0+0 Hold'em No Limit - Level ") != std::string::npos;
     EXPECT_TRUE(tournamentHeader);
+}
+
+// A game closed while a hand's result shows (or right after the key that clears it)
+// starts again with the chips that hand paid out, the button moved on: a won pot
+// stays won, a lost all-in stays lost, in cash, heads-up and tournament games.
+TEST(TableSessionTest, GameClosedOnAHandResultResumesWithWhatTheHandPaid)
+{
+    const std::string toCash = TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
+    const std::string toHeadsUp =
+        TO_MAIN_MENU + "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
+    const std::string toTournament = TO_MAIN_MENU +
+        "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 8000\n";
+    // All in whenever it is the player's turn (3: raise, or 2: bet, then "a").
+    const std::string allIn = "wait 1500\nkey 0x33\ntype a\nkey RETURN\nkey 0x32\ntype a\nkey RETURN\n";
+    const std::string onResult = "wait 1500\ndump\nquit\n";
+    // Play, Resume, and the table a moment later.
+    const std::string resume = TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwait 300\ndump\n";
+
+    // Cash, seed 6: the first hand's all-in is called and won, 2,010 in all.
+    {
+        TempFolder data;
+        const std::string options = "--seed 6 --data-dir " + data.path;
+        PlayRun first = playScript(toCash + repeat(5, allIn) + onResult, options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.state"), "12"); // paid, the result up
+        EXPECT_NE(field(first.dumps[0], "table.message"), "null");
+        EXPECT_EQ(field(first.dumps[0], "table.hand"), "1");
+        const std::string game = savedStore(data.path, "KMRB2Game");
+        EXPECT_NE(game.find("{\"seat\":0,\"name\":\"Player\",\"seated\":true,\"chips\":2010}"), std::string::npos)
+            << game;
+
+        PlayRun second = playScript(resume + "key F2\nwait 300\n" // to the menu, the game kept
+                                             "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey F1\nwait 300\ndump\n"
+                                             "quit\n",
+            options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 2u);
+        const std::string& resumed = second.dumps[0];
+        EXPECT_EQ(field(resumed, "table.hand"), "2"); // the next hand, not the paid one again
+        EXPECT_EQ(seatChips(resumed, 0), 2010);
+        EXPECT_EQ(element(resumed, "table.seats", 4), "null"); // the caller lost it all and left
+        EXPECT_EQ(field(resumed, "profile.bankroll"), "0");
+        // A new game over it pays the saved chips back once.
+        EXPECT_EQ(field(second.dumps[1], "screen"), "27");
+        EXPECT_EQ(field(second.dumps[1], "profile.bankroll"), "2010");
+    }
+    // The same hand, closed right after the key that clears its result.
+    {
+        TempFolder data;
+        const std::string options = "--seed 6 --data-dir " + data.path;
+        PlayRun first = playScript(toCash + repeat(5, allIn) + "wait 1500\nkey RETURN\nquit\n", options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        PlayRun second = playScript(resume + "quit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 1u);
+        EXPECT_EQ(field(second.dumps[0], "table.hand"), "2");
+        EXPECT_EQ(seatChips(second.dumps[0], 0), 2010);
+    }
+    // Cash, seed 5: the all-in loses everything. Resumed, the player is busted and
+    // the next key leaves with nothing.
+    {
+        TempFolder data;
+        const std::string options = "--seed 5 --data-dir " + data.path;
+        PlayRun first = playScript(toCash + repeat(6, allIn) + onResult, options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.state"), "12");
+        EXPECT_EQ(seatChips(first.dumps[0], 0), 0);
+
+        PlayRun second = playScript(resume + "key RETURN\nwait 300\ndump\nquit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 2u);
+        EXPECT_EQ(element(second.dumps[0], "table.seats", 0), "null");
+        EXPECT_EQ(field(second.dumps[0], "table.message").rfind("\"You have lost all your chips.", 0), 0u);
+        EXPECT_EQ(field(second.dumps[1], "screen"), "5");
+        EXPECT_EQ(field(second.dumps[1], "profile.bankroll"), "0");
+        EXPECT_EQ(field(second.dumps[1], "saved.game"), "false");
+    }
+    // Heads-up, seed 3: the opponent folds to the all-in of the second hand.
+    {
+        TempFolder data;
+        const std::string options = "--seed 3 --data-dir " + data.path;
+        PlayRun first = playScript(toHeadsUp + repeat(6, allIn) + onResult, options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.state"), "12");
+        EXPECT_EQ(field(first.dumps[0], "table.hand"), "2");
+        EXPECT_EQ(field(first.dumps[0], "table.dealer"), "1");
+
+        PlayRun second = playScript(resume + "quit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 1u);
+        EXPECT_EQ(field(second.dumps[0], "table.hand"), "3");
+        EXPECT_EQ(field(second.dumps[0], "table.dealer"), "0");
+        EXPECT_EQ(seatChips(second.dumps[0], 0), 1110);
+        EXPECT_EQ(seatChips(second.dumps[0], 1), 890);
+    }
+    // Tournament, seed 8: the first hand wins two players' chips and knocks them
+    // out; the field hears of it when the game resumes.
+    {
+        TempFolder data;
+        const std::string options = "--seed 8 --data-dir " + data.path;
+        PlayRun first = playScript(toTournament + repeat(4, allIn) + onResult, options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.state"), "12");
+        EXPECT_EQ(field(first.dumps[0], "table.hand"), "1");
+        EXPECT_NE(savedStore(data.path, "KMRB2Tourney").find("\"remaining\":12,"), std::string::npos);
+
+        PlayRun second = playScript(resume + "quit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 1u);
+        EXPECT_EQ(field(second.dumps[0], "table.hand"), "2");
+        EXPECT_EQ(seatChips(second.dumps[0], 0), 1510);
+        EXPECT_EQ(field(second.dumps[0], "saved.tourney"), "true");
+        const std::string tourney = savedStore(data.path, "KMRB2Tourney");
+        EXPECT_NE(tourney.find("\"remaining\":10,"), std::string::npos) << tourney;
+        EXPECT_NE(tourney.find("{\"name\":\"Player\",\"chips\":1510,"), std::string::npos) << tourney;
+    }
+}
+
+// Seed 8 on the smallest display, all in every turn: after 210 turns the last hand's
+// result shows (the player busted, second of twelve); a turn later the end message.
+// Closed on either, the prize is paid once, and Play then starts a new game instead
+// of offering to resume the finished tournament.
+TEST(TableSessionTest, TournamentClosedAtItsEndIsNotResumable)
+{
+    const std::string toTournament = TO_MAIN_MENU +
+        "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 8000\n";
+    const std::string allIn = "wait 1500\nkey 0x33\ntype a\nkey RETURN\nkey 0x32\ntype a\nkey RETURN\n";
+    const std::string play = TO_MAIN_MENU + "key RETURN\nwait 300\ndump\n";
+
+    // Closed on the end message: nothing left to resume.
+    {
+        TempFolder data;
+        const std::string options = "--size 176x220 --seed 8 --data-dir " + data.path;
+        PlayRun first = playScript(toTournament + repeat(211, allIn) + "wait 1500\ndump\nquit\n", options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.place"), "2");
+        EXPECT_EQ(field(first.dumps[0], "profile.bankroll"), "5000");
+
+        PlayRun second = playScript(play + "quit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 1u);
+        EXPECT_EQ(field(second.dumps[0], "screen"), "27"); // the game types, no Resume
+        EXPECT_EQ(field(second.dumps[0], "profile.bankroll"), "5000");
+        EXPECT_EQ(field(second.dumps[0], "saved.tourney"), "false");
+    }
+    // Closed on the result of the hand that knocked the player out: resumed, the
+    // tournament ends there with its place and prize, and only then is it gone.
+    {
+        TempFolder data;
+        const std::string options = "--size 176x220 --seed 8 --data-dir " + data.path;
+        PlayRun first = playScript(toTournament + repeat(210, allIn) + "wait 1500\ndump\nquit\n", options);
+        ASSERT_EQ(first.status, 0) << first.error;
+        ASSERT_EQ(first.dumps.size(), 1u);
+        EXPECT_EQ(field(first.dumps[0], "table.state"), "12");
+        EXPECT_EQ(field(first.dumps[0], "table.place"), "null");
+        EXPECT_EQ(field(first.dumps[0], "profile.bankroll"), "1000");
+
+        PlayRun second = playScript(play + "key RETURN\nwait 300\ndump\nquit\n", options);
+        ASSERT_EQ(second.status, 0) << second.error;
+        ASSERT_EQ(second.dumps.size(), 2u);
+        EXPECT_EQ(field(second.dumps[0], "screen"), "7");
+        EXPECT_EQ(field(second.dumps[1], "table.place"), "2");
+        EXPECT_EQ(field(second.dumps[1], "profile.bankroll"), "5000");
+
+        PlayRun third = playScript(play + "quit\n", options);
+        ASSERT_EQ(third.status, 0) << third.error;
+        ASSERT_EQ(third.dumps.size(), 1u);
+        EXPECT_EQ(field(third.dumps[0], "screen"), "27");
+        EXPECT_EQ(field(third.dumps[0], "profile.bankroll"), "5000");
+    }
 }
