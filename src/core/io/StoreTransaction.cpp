@@ -270,6 +270,15 @@ bool StoreTransaction::commit()
     // the order they were made.
     if (recover(fileSystem) == Recovery::Failed)
         return false;
+    // Every store must be writable before the journal makes the changes binding:
+    // a file the layer refuses (a damaged store it keeps, say) would otherwise stop
+    // the commit half-way, and the next start would write over that file.
+    for (const Change& change : changes) {
+        SharedPointer<FileHandle> probe = fileSystem->openForReplace(change.fileName.c_str());
+        if (probe == nullptr)
+            return false;
+        probe->close();
+    }
     ByteArray journal = journalBytes();
     if (!journal.data || !writeWhole(*fileSystem, JOURNAL_FILE, journal))
         return false;

@@ -16,13 +16,15 @@
 //
 // Each store file is already replaced atomically; what this adds is the order
 // across files. commit() does, in this order:
+//   0. checks that the file layer lets every store be replaced (a replacement is
+//      started and thrown away), and gives up, changing nothing, when one is refused;
 //   1. writes the journal, JOURNAL_FILE, holding every change (a store's whole new
 //      file, or its removal), atomically: temporary file, sync, rename;
 //   2. applies the changes in the order they were staged, each store replaced
 //      atomically (temporary file, sync, rename) or its file removed;
 //   3. removes the journal.
 // What the files read as after a crash at each point:
-//   - before the journal's rename: no store has changed and no journal is there;
+//   - in 0, or before the journal's rename: no store has changed and no journal is there;
 //     the old state (a temporary file may be left, which the start-up sweep removes);
 //   - after the journal's rename, anywhere in 2 or 3: the journal is complete, so
 //     recover() at the next start applies every change again (applying one twice
@@ -67,8 +69,8 @@ public:
     // A later change to the same store takes the place of the earlier one. After any
     // staging failed, commit() refuses and writes nothing.
 
-    // True when every change is in place. False when nothing changed (a staging or
-    // the journal failed), or when the journal is written but a change could not be
+    // True when every change is in place. False when nothing changed (a staging,
+    // the check of step 0 or the journal failed), or when the journal is written but a change could not be
     // applied: the journal then stays, and the next commit or start finishes it.
     bool commit();
 

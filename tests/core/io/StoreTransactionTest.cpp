@@ -19,6 +19,7 @@ namespace {
 const char* const OPTIONS = "KMRB2Options";
 const char* const GAME = "KMRB2Game";
 const char* const SETUP = "KMRB2GameInit";
+const char* const TOURNEY = "KMRB2Tourney";
 
 // Record 1 of a saved table, reduced to what the chips need: the human's stack.
 struct TableChips : RecordClient {
@@ -68,6 +69,7 @@ int64_t chipsOnRecord(FileSystem& files)
 
 struct Operation {
     const char* name;
+    int64_t chipsKept;                       // bankroll plus table chips before and after; 0 when chips leave
     std::function<void(FileSystem&)> before; // the files as the operation finds them
     std::function<bool(FileSystem&)> run;
 };
@@ -80,46 +82,89 @@ Profile profileWith(int32_t bankroll)
     return profile;
 }
 
-// The chip moves of the game, as transactions: a buy-in, and a new game started
-// over a saved one (the chips at the saved table go back to the bankroll).
+// The chip moves of the game, as transactions: a buy-in, a new game started over a
+// saved one (the chips at the saved table go back to the bankroll), leaving a table
+// and a tournament's prize.
 std::vector<Operation> chipMoves()
 {
     std::vector<Operation> moves;
-    moves.push_back({ "buy-in",
-                      [](FileSystem& files) {
-                          Profile profile = profileWith(1500);
-                          ASSERT_TRUE(profile.saveProfile(&files));
-                      },
-                      [](FileSystem& files) {
-                          Profile profile = profileWith(500);
-                          TableChips table;
-                          table.chips = 1000;
-                          SetupMark setup;
-                          StoreTransaction move(&files);
-                          move.putObject(String(OPTIONS), profile);
-                          move.putObject(String(SETUP), setup);
-                          move.putObject(String(GAME), table);
-                          return move.commit();
-                      } });
-    moves.push_back({ "new game over a saved one",
-                      [](FileSystem& files) {
-                          Profile profile = profileWith(0);
-                          TableChips table;
-                          table.chips = 1000;
-                          SetupMark setup;
-                          ASSERT_TRUE(profile.saveProfile(&files));
-                          ASSERT_TRUE(RecordStore::saveObject(String(GAME), table, &files));
-                          ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
-                      },
-                      [](FileSystem& files) {
-                          Profile profile = profileWith(1000);
-                          StoreTransaction move(&files);
-                          move.removeStore(String(SETUP));
-                          move.putObject(String(OPTIONS), profile);
-                          move.removeStore(String(GAME));
-                          return move.commit();
-                      } });
+    moves.push_back({"buy-in", 1500,
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(1500);
+                         ASSERT_TRUE(profile.saveProfile(&files));
+                     },
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(500);
+                         TableChips table;
+                         table.chips = 1000;
+                         SetupMark setup;
+                         StoreTransaction move(&files);
+                         move.putObject(String(OPTIONS), profile);
+                         move.putObject(String(SETUP), setup);
+                         move.putObject(String(GAME), table);
+                         return move.commit();
+                     }});
+    moves.push_back({"new game over a saved one", 1000,
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(0);
+                         TableChips table;
+                         table.chips = 1000;
+                         SetupMark setup;
+                         ASSERT_TRUE(profile.saveProfile(&files));
+                         ASSERT_TRUE(RecordStore::saveObject(String(GAME), table, &files));
+                         ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
+                     },
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(1000);
+                         StoreTransaction move(&files);
+                         move.removeStore(String(SETUP));
+                         move.putObject(String(OPTIONS), profile);
+                         move.removeStore(String(GAME));
+                         return move.commit();
+                     }});
+    moves.push_back({"leaving a table", 1500,
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(200);
+                         TableChips table;
+                         table.chips = 1300;
+                         SetupMark setup;
+                         ASSERT_TRUE(profile.saveProfile(&files));
+                         ASSERT_TRUE(RecordStore::saveObject(String(GAME), table, &files));
+                         ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
+                     },
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(1500);
+                         StoreTransaction move(&files);
+                         move.putObject(String(OPTIONS), profile);
+                         move.removeStore(String(GAME));
+                         move.removeStore(String(SETUP));
+                         return move.commit();
+                     }});
+    // A tournament's prize (and the top-up question, the same two changes) pays chips
+    // from outside: the tournament record must not survive the payment, nor go
+    // without it.
+    moves.push_back({"a tournament's prize", 0,
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(0);
+                         TableChips tourney;
+                         tourney.chips = 5000;
+                         ASSERT_TRUE(profile.saveProfile(&files));
+                         ASSERT_TRUE(RecordStore::saveObject(String(TOURNEY), tourney, &files));
+                     },
+                     [](FileSystem& files) {
+                         Profile profile = profileWith(2250);
+                         StoreTransaction move(&files);
+                         move.putObject(String(OPTIONS), profile);
+                         move.removeStore(String(TOURNEY));
+                         return move.commit();
+                     }});
     return moves;
+}
+
+// The bankroll at the next start, or -1 without a readable profile.
+int64_t bankrollOnRecord(FileSystem& files) {
+    Profile profile;
+    return profile.loadProfile(&files) ? profile.bankroll : -1;
 }
 
 } // namespace
@@ -145,7 +190,6 @@ TEST(StoreTransactionTest, KillAtEveryStepLeavesAllOldOrAllNew)
             newFiles = filesIn(dir);
         }
         ASSERT_NE(oldFiles, newFiles);
-        const int64_t chipsBefore = 1500;
         int32_t oldSeen = 0, newSeen = 0;
         for (int32_t k = 1; k <= steps + 1; ++k) {
             SCOPED_TRACE("killed before step " + std::to_string(k));
@@ -165,19 +209,27 @@ TEST(StoreTransactionTest, KillAtEveryStepLeavesAllOldOrAllNew)
             EXPECT_TRUE(after == oldFiles || after == newFiles);
             oldSeen += after == oldFiles;
             newSeen += after == newFiles;
-            EXPECT_EQ(chipsOnRecord(restarted), move.name[0] == 'b' ? chipsBefore : 1000);
+            if (move.chipsKept > 0) {
+                EXPECT_EQ(chipsOnRecord(restarted), move.chipsKept);
+            } else {
+                // All or nothing: the prize paid and the tournament gone, or neither.
+                TableChips tourney;
+                bool tourneyLeft = RecordStore::loadObject(String(TOURNEY), tourney, &restarted);
+                EXPECT_EQ(bankrollOnRecord(restarted), tourneyLeft ? 0 : 2250);
+            }
         }
         // The journal's rename is the one step that decides.
         EXPECT_GT(oldSeen, 0);
         EXPECT_GT(newSeen, 1);
         EXPECT_EQ(oldSeen + newSeen, steps + 1);
+        RecordProperty(std::string("killPoints ") + move.name, steps);
     }
 }
 
 // A commit that could not finish in this run (its journal is in place) is finished
-// by the next commit before that one's own changes, never undone or skipped.
-TEST(StoreTransactionTest, JournalOfAnUnfinishedCommitIsFinishedFirst)
-{
+// by the next commit before that one's own changes, never undone or skipped. One
+// that cannot start changes nothing.
+TEST(StoreTransactionTest, UnfinishedCommitIsFinishedFirstAndARefusedOneChangesNothing) {
     TempDirectory dir;
     PosixFileSystem files(dir.path);
     FaultyFileSystem dying(files);
@@ -186,8 +238,9 @@ TEST(StoreTransactionTest, JournalOfAnUnfinishedCommitIsFinishedFirst)
     StoreTransaction first(&dying);
     first.putObject(String(GAME), table);
     first.removeStore(String(SETUP));
-    // Journal: start, write, sync, rename; then the store's replacement stops.
-    dying.stopAtStep(6);
+    // Two checks, the journal (start, write, sync, rename), then the store's
+    // replacement stops at its write.
+    dying.stopAtStep(8);
     EXPECT_FALSE(first.commit());
     EXPECT_TRUE(dir.exists(StoreTransaction::JOURNAL_FILE));
     EXPECT_FALSE(dir.exists("KMRB2Game_DATA.dat"));
@@ -200,7 +253,16 @@ TEST(StoreTransactionTest, JournalOfAnUnfinishedCommitIsFinishedFirst)
     EXPECT_EQ(chipsOnRecord(files), 1000);
     EXPECT_FALSE(dir.exists(StoreTransaction::JOURNAL_FILE));
 
-    // A staging that fails spoils the whole transaction: nothing is written.
+    // A layer that refuses to replace a store, and a staging that fails, spoil the
+    // whole transaction: nothing is written.
+    Files settled = filesIn(dir);
+    dying.arm(FaultyFileSystem::Fault::OpenForReplace);
+    StoreTransaction refused(&dying);
+    refused.putObject(String(OPTIONS), profile);
+    EXPECT_FALSE(refused.commit());
+    dying.disarm();
+    EXPECT_EQ(filesIn(dir), settled);
+
     struct Refusing : RecordClient {
         bool saveRecord(const String&, DataOutputStream&) override { return false; }
         bool loadRecord(const String&, DataInputStream&) override { return false; }
