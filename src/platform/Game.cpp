@@ -1,5 +1,6 @@
 #include "platform/Game.h"
 
+#include "core/io/StoreTransaction.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/ResourcePack.h"
 #include "core/resources/SoundOutput.h"
@@ -30,6 +31,7 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
     // Clips play through the installed output; the device services set its volume.
     SoundOutput::install(host.sound);
     deviceServices.setSoundStartedListener([this](int32_t resourceId) { startedSounds.push_back(resourceId); });
+    StoreTransaction::recoverAtStart(host.files);
     gameController = std::make_unique<GameController>(gameWindow, host.window, deviceServices);
     ControllerTableHost::install(*gameController, host.handHistories);
 

@@ -134,7 +134,8 @@ ByteArray recordOne(const StoreFile& file)
 }
 
 // kmtool store decode FILE [--data-dir DIR]: the content of a known store, chosen by
-// its file name, field by field. Read-only.
+// its file name, field by field; "fields" is null for a store without records.
+// Read-only.
 void runStoreDecode(const Arguments& arguments)
 {
     StoreFile file = readStoreFile(arguments);
@@ -143,7 +144,15 @@ void runStoreDecode(const Arguments& arguments)
             continue;
         JsonWriter json;
         json.beginObject().key("store").value(file.storeName).key("kind").value(decoder.kind);
-        decoder.decode(file, json);
+        if (file.store->getNumRecords() == 0) {
+            // A store with nothing in it yet (a 0-byte file among them) is valid:
+            // shown as store dump shows it, with no fields to decode.
+            json.key("records").beginArray().endArray();
+            json.key("nextRecordId").value(int64_t(file.store->getNextRecordId()));
+            json.key("fields").null();
+        } else {
+            decoder.decode(file, json);
+        }
         json.endObject();
         json.print();
         return;

@@ -63,8 +63,14 @@ bool RecordStore::fileNameOf(const String& name, char (&fileName)[MAX_FILE_NAME 
     if (name.length() + suffixLength > MAX_FILE_NAME)
         return false;
     int32_t at = 0;
-    for (int32_t i = 0; i < name.length(); ++i)
-        fileName[at++] = char(uint8_t(name.charAt(i)));
+    for (int32_t i = 0; i < name.length(); ++i) {
+        // A store is a file of the data directory itself: a separator or a NUL
+        // would name another place, or cut the name short.
+        const char c = char(uint8_t(name.charAt(i)));
+        if (c == '/' || c == '\\' || c == 0)
+            return false;
+        fileName[at++] = c;
+    }
     std::memcpy(fileName + at, FILE_SUFFIX, size_t(suffixLength) + 1);
     return true;
 }
@@ -120,10 +126,10 @@ SharedPointer<RecordStore> RecordStore::openRecordStore(const String& name, bool
         if (!createIfMissing)
             return SharedPointer<RecordStore>();
         // A file that exists but cannot be read is not replaced by an empty one.
-        if (store->fileSystem && store->fileSystem->exists(fileName))
+        if (!store->fileSystem || store->fileSystem->exists(fileName))
             return SharedPointer<RecordStore>();
-        if (!file.open(fileName, DataFile::MODE_CREATE) || !file.close())
-            return SharedPointer<RecordStore>();
+        // Nothing is written yet: the file appears whole when the store is first
+        // closed with a change, so no crash can leave an empty file in its place.
     }
     store->dirty = false;
     return store;

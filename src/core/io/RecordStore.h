@@ -23,8 +23,10 @@ public:
 
     // Empty when the file is malformed (a negative count, or a header, an entry's
     // length or its data cut short), or missing and createIfMissing is false. A
-    // missing file with createIfMissing is created empty at once. A file that ends
-    // before an entry's id is complete keeps the entries before it.
+    // missing file with createIfMissing gives an empty store whose file is written,
+    // whole, by the first closeRecordStore after a change; until then there is no
+    // file. A file that ends before an entry's id is complete keeps the entries
+    // before it.
     static SharedPointer<RecordStore> openRecordStore(const String& name, bool createIfMissing,
                                                       FileSystem* fileSystem = nullptr);
     static bool deleteRecordStore(const String& name, FileSystem* fileSystem = nullptr);
@@ -59,7 +61,8 @@ public:
     // line, when the store or record is missing or the client refuses the record.
     static bool loadObject(const String& name, RecordClient& client, FileSystem* fileSystem = nullptr);
 
-    // The store's file name: name + "_DATA.dat", narrowed to 8 bits; false when too long.
+    // The store's file name: name + "_DATA.dat", narrowed to 8 bits; false when too
+    // long or when the name holds a path separator or a NUL.
     static bool fileNameOf(const String& name, char (&fileName)[MAX_FILE_NAME + 1]);
 
 private:

@@ -14,6 +14,8 @@ public:
 
     bool write(const uint8_t* from, int32_t n) override
     {
+        if (!owner.takeStep())
+            return false;
         if (owner.fault != FaultyFileSystem::Fault::Write)
             return inner->write(from, n);
         // The first part lands, the rest is lost: a disk that filled up mid-write.
@@ -29,6 +31,8 @@ public:
 
     bool sync() override
     {
+        if (!owner.takeStep())
+            return false;
         if (owner.fault == FaultyFileSystem::Fault::Sync) {
             ++owner.fired;
             return false;
@@ -38,6 +42,8 @@ public:
 
     bool replace() override
     {
+        if (!owner.takeStep())
+            return false;
         if (owner.fault == FaultyFileSystem::Fault::Replace) {
             ++owner.fired;
             return false;
@@ -69,8 +75,29 @@ SharedPointer<FileHandle> FaultyFileSystem::openForRead(const char* name)
     return inner.openForRead(name);
 }
 
+void FaultyFileSystem::stopAtStep(int32_t step)
+{
+    stopAt = step;
+    taken = 0;
+    dead = false;
+}
+
+bool FaultyFileSystem::takeStep()
+{
+    if (dead)
+        return false;
+    if (stopAt > 0 && taken + 1 >= stopAt) {
+        dead = true;
+        return false;
+    }
+    ++taken;
+    return true;
+}
+
 SharedPointer<FileHandle> FaultyFileSystem::openForReplace(const char* name)
 {
+    if (!takeStep())
+        return SharedPointer<FileHandle>();
     if (fault == Fault::OpenForReplace) {
         ++fired;
         return SharedPointer<FileHandle>();
@@ -88,5 +115,10 @@ bool FaultyFileSystem::exists(const char* name)
 
 bool FaultyFileSystem::remove(const char* name)
 {
-    return inner.remove(name);
+    return takeStep() && inner.remove(name);
+}
+
+int32_t FaultyFileSystem::removeUnfinishedReplacements(bool (*wanted)(const char* fileName))
+{
+    return dead ? 0 : inner.removeUnfinishedReplacements(wanted);
 }

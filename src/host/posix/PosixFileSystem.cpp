@@ -1,14 +1,30 @@
 #include "host/posix/PosixFileSystem.h"
 
 #include <cerrno>
+#include <cctype>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr size_t MAX_NAME_BYTES = 255;
+// The "XXXXXX" that mkstemp fills in, and the dot before it.
+constexpr size_t TEMPORARY_SUFFIX_BYTES = 7;
+
+// Makes the renames and removals done in the directory durable, in their order:
+// a change that depends on an earlier one never reaches the disk without it.
+void syncDirectory(const std::string& directory)
+{
+    int dirFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        ::close(dirFd);
+    }
+}
 
 class PosixFile : public FileHandle {
 public:
@@ -83,13 +99,9 @@ public:
         if (rename(tempPath.c_str(), path.c_str()) != 0)
             return false;
         tempPath.clear();
-        // Make the rename itself durable. The new file is in place whatever this
-        // returns, so its failure is not reported as a failed save.
-        int dirFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dirFd >= 0) {
-            fsync(dirFd);
-            ::close(dirFd);
-        }
+        // The new file is in place whatever this returns, so its failure is not
+        // reported as a failed save.
+        syncDirectory(directory);
         return true;
     }
 
@@ -155,6 +167,7 @@ SharedPointer<FileHandle> PosixFileSystem::openForReplace(const char* name)
     if (!isPlainName(name))
         return SharedPointer<FileHandle>();
     // Same directory as the target, so that the rename never crosses file systems.
+    // targetOfTemporary reads this name back.
     std::string temp = root + "/." + name + ".XXXXXX";
     int fd = mkstemp(&temp[0]);
     if (fd < 0)
@@ -174,5 +187,47 @@ bool PosixFileSystem::remove(const char* name)
 {
     if (!isPlainName(name))
         return false;
-    return unlink(pathOf(name).c_str()) == 0;
+    if (unlink(pathOf(name).c_str()) != 0)
+        return false;
+    syncDirectory(root);
+    return true;
+}
+
+std::string PosixFileSystem::targetOfTemporary(const std::string& name)
+{
+    if (name.size() < 1 + 1 + TEMPORARY_SUFFIX_BYTES || name[0] != '.')
+        return std::string();
+    const size_t suffixAt = name.size() - TEMPORARY_SUFFIX_BYTES;
+    if (name[suffixAt] != '.')
+        return std::string();
+    // mkstemp fills in letters and digits only.
+    for (size_t i = suffixAt + 1; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return std::string();
+    }
+    return name.substr(1, suffixAt - 1);
+}
+
+int32_t PosixFileSystem::removeUnfinishedReplacements(bool (*wanted)(const char* fileName))
+{
+    DIR* folder = opendir(root.c_str());
+    if (!folder)
+        return 0;
+    std::vector<std::string> doomed;
+    while (const dirent* entry = readdir(folder)) {
+        std::string target = targetOfTemporary(entry->d_name);
+        if (target.empty() || !isPlainName(target.c_str()) || !wanted || !wanted(target.c_str()))
+            continue;
+        // Only files: a directory or a link that happens to match is not ours.
+        struct stat info;
+        if (lstat(pathOf(entry->d_name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            doomed.push_back(entry->d_name);
+    }
+    closedir(folder);
+    int32_t removed = 0;
+    for (const std::string& name : doomed) {
+        if (unlink(pathOf(name.c_str()).c_str()) == 0)
+            ++removed;
+    }
+    return removed;
 }

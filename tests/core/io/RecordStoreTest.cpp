@@ -1,5 +1,7 @@
 #include "core/io/RecordStore.h"
 
+#include "core/io/GameStore.h"
+#include "core/io/Settings.h"
 #include "core/io/StreamBytes.h"
 #include "core/io/TempDirectory.h"
 #include "host/posix/FaultyFileSystem.h"
@@ -24,15 +26,32 @@ const std::vector<uint8_t> ONE_RECORD_FILE = { 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 
 
 } // namespace
 
-TEST_F(RecordStoreTest, OpenWithCreateMakesAnEmptyFileAtOnce)
+// A new store's file appears in one step, whole, on its first change; a load that
+// changes nothing (the settings lookup at start-up) writes no file at all.
+TEST_F(RecordStoreTest, NewStoreIsWrittenWholeOnItsFirstChangeOnly)
 {
     auto store = open("Empty");
     ASSERT_NE(store, nullptr);
-    EXPECT_TRUE(dir.exists("Empty_DATA.dat")); // before any commit
-    EXPECT_TRUE(dir.read("Empty_DATA.dat").empty());
     EXPECT_EQ(store->getNumRecords(), 0);
     EXPECT_TRUE(store->closeRecordStore()); // clean: nothing written
-    EXPECT_TRUE(dir.read("Empty_DATA.dat").empty());
+    EXPECT_TRUE(dir.entries().empty());
+    EXPECT_EQ(open("Empty", /*create=*/false), nullptr);
+
+    FaultyFileSystem counting(files);
+    counting.stopAtStep(0);
+    store = RecordStore::openRecordStore("Empty", /*createIfMissing=*/true, &counting);
+    EXPECT_EQ(counting.stepsTaken(), 0);
+    store->addRecord(arrayOf({ 'a', 'b', 'c' }), 0, 3);
+    EXPECT_TRUE(store->closeRecordStore());
+    EXPECT_EQ(counting.stepsTaken(), 4); // start, one write, sync, rename
+    EXPECT_EQ(dir.entries(), (std::vector<std::string> { "Empty_DATA.dat" }));
+    EXPECT_EQ(dir.read("Empty_DATA.dat").size(), 19u);
+
+    // The settings lookup at start-up opens GAME_STORE and commits without a change.
+    TempDirectory fresh;
+    PosixFileSystem freshFiles(fresh.path);
+    EXPECT_FALSE(GameStore::load(Settings::RECORD_KIND, &freshFiles).data);
+    EXPECT_TRUE(fresh.entries().empty());
 }
 
 TEST_F(RecordStoreTest, OneRecordStoreIsTheNineteenByteFile)

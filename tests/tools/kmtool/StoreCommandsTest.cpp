@@ -1,10 +1,14 @@
 // Runs the built kmtool on the sample stores: the JSON it prints, its refusals, and
-// that it never changes the file it reads.
+// that it never changes the file it reads; and what the game's start does with the
+// files a killed run leaves.
+#include "PlaySession.h"
 #include "ToolRun.h"
 #include "core/io/SampleFiles.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <fstream>
 #include <sys/stat.h>
 
 TEST(StoreCommandsTest, DumpPrintsEveryRecordAndNextRecordId)
@@ -54,4 +58,59 @@ TEST(StoreCommandsTest, RefusalsExitWithTwoAndFilesStayUntouched)
     EXPECT_EQ(kmtool("store decode " + sampleDir() + "/missing/GAME_STORE_DATA.dat").status, 2);
     struct stat none;
     EXPECT_NE(stat((sampleDir() + "/missing").c_str(), &none), 0);
+}
+
+// A store without records, as a run that ended before its first save can leave it
+// (0 bytes, or the 8-byte header alone), decodes as an empty store.
+TEST(StoreCommandsTest, EmptyStoresDecodeAsEmpty)
+{
+    TempFolder data;
+    std::ofstream(data.path + "/GAME_STORE_DATA.dat", std::ios::binary);
+    std::ofstream(data.path + "/KMRB2Options_DATA.dat", std::ios::binary).write("\0\0\0\0\3\0\0\0", 8);
+    ToolRun settings = kmtool("store decode GAME_STORE_DATA.dat --data-dir " + data.path);
+    EXPECT_EQ(settings.status, 0) << settings.err;
+    EXPECT_EQ(settings.out,
+        "{\"store\":\"GAME_STORE\",\"kind\":\"settings\",\"records\":[],\"nextRecordId\":0,\"fields\":null}\n");
+    ToolRun profile = kmtool("store decode KMRB2Options_DATA.dat --data-dir " + data.path);
+    EXPECT_EQ(profile.status, 0) << profile.err;
+    EXPECT_EQ(profile.out,
+        "{\"store\":\"KMRB2Options\",\"kind\":\"profile\",\"records\":[],\"nextRecordId\":3,\"fields\":null}\n");
+}
+
+// What a start does with what a killed run left: a complete journal of changes is
+// applied and removed, our stores' temporary files are removed and nothing else is,
+// and a run that ends during start-up leaves no empty settings store.
+TEST(StoreCommandsTest, StartFinishesAJournalAndSweepsOurTemporaries)
+{
+    TempFolder data;
+    auto write = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(data.path + "/" + name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    };
+    write("KMRB2GameInit_DATA.dat", readFile(sampleDir() + "/KMRB2GameInit_DATA.dat"));
+    write(".KMRB2Game_DATA.dat.AbC123", { 1, 2, 3 });
+    write(".KMRB2Journal.dat.q1w2e3", { 1 });
+    write(".frame-size.abc123", { 4 });
+    // The journal, laid out by hand: magic, version 1, one change (kind 2: remove)
+    // naming the setup store, and the CRC-32 of all of it.
+    std::vector<uint8_t> journal = { 'K', 'M', 'T', 'J', 1, 0, 0, 0, 1, 0, 0, 0, 2 };
+    const std::string target = "KMRB2GameInit_DATA.dat";
+    journal.insert(journal.end(), { uint8_t(target.size()), 0, 0, 0 });
+    journal.insert(journal.end(), target.begin(), target.end());
+    const uLong crc = crc32(0, journal.data(), uInt(journal.size()));
+    for (int shift = 0; shift < 32; shift += 8)
+        journal.push_back(uint8_t(crc >> shift));
+    write("KMRB2Journal.dat", journal);
+
+    PlayRun run = playScript("wait 16000\ndump\nquit\n", "--data-dir " + data.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 1u);
+    struct stat info;
+    EXPECT_NE(stat((data.path + "/KMRB2GameInit_DATA.dat").c_str(), &info), 0);
+    EXPECT_NE(stat((data.path + "/KMRB2Journal.dat").c_str(), &info), 0);
+    EXPECT_NE(stat((data.path + "/.KMRB2Game_DATA.dat.AbC123").c_str(), &info), 0);
+    EXPECT_NE(stat((data.path + "/.KMRB2Journal.dat.q1w2e3").c_str(), &info), 0);
+    EXPECT_EQ(stat((data.path + "/.frame-size.abc123").c_str(), &info), 0);
+    // Quit at the sound question: the settings were never saved, so no file at all.
+    EXPECT_NE(stat((data.path + "/GAME_STORE_DATA.dat").c_str(), &info), 0);
 }
