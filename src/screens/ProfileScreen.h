@@ -1,8 +1,8 @@
 #pragma once
 
-#include "screens/MultiTapKeys.h"
-#include "screens/Screen.h"
-#include "screens/TextField.h"
+#include "ui/MultiTapKeys.h"
+#include "ui/Screen.h"
+#include "ui/TextField.h"
 
 #include <cstdint>
 
