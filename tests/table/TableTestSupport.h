@@ -101,7 +101,7 @@ public:
 
 // Paints the screen and compares the frame at 176x220, 240x320 and 480x640 with its
 // golden frame in tests/data/screens/table; regenerate them on purpose with
-//   KM_UPDATE_GOLDENS=1 build/tests/screens/screens_tests --gtest_filter='TableScreen*'
+//   KM_UPDATE_GOLDENS=1 build/tests/table/view/table_view_tests --gtest_filter='TableScreen*'
 // KM_TABLE_SHOTS=DIR writes every frame of every size there, for looking at them.
 inline void shot(Display& display, Screen& screen, const std::string& name)
 {
