@@ -172,16 +172,16 @@ bool Screen::handleEvent(int32_t type, int32_t p1, int32_t p2)
     if (type == EVENT_KEY) {
         if (p1 == KEY_CHAR)
             return hiddenSequenceKey(char16_t(p2));
-        const bool table = kind == SCREEN_KIND_TABLE;
+        const bool keeps = keepsSoftKeys();
         switch (p1) {
         case KEY_SOFT_LEFT:
-            if (table)
+            if (keeps)
                 return false;
             fireLeftSoftKey();
             return true;
         case KEY_SOFT_RIGHT:
         case KEY_BACK:
-            if (table)
+            if (keeps)
                 return false;
             fireRightSoftKey();
             return true;

@@ -51,6 +51,11 @@ public:
     virtual void onResume();
     virtual void onPause();
     virtual bool wantsTextInput() const;
+    // A screen that answers the soft keys and Back itself (from its own key
+    // handling) gets them unhandled here instead of firing its soft-key commands.
+    virtual bool keepsSoftKeys() const { return false; }
+    // Whether a text field on this screen asks the host for typed characters.
+    virtual bool takesTypedText() const { return false; }
 
     void setTitle(const String& text);
     const String& getTitle() const { return title; }

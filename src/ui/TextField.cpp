@@ -185,7 +185,7 @@ bool TextField::handleEvent(int32_t type, int32_t p1, int32_t p2)
 
 bool TextField::wantsTextInput() const
 {
-    return owner && owner->getKind() == SCREEN_KIND_NAME_ENTRY;
+    return owner && owner->takesTypedText();
 }
 
 void TextField::paint(Base2DGraphics& g, bool focused)

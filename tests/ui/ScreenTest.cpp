@@ -33,7 +33,9 @@ struct CountingScreen : Screen {
     }
     void hiddenActionA() override { ++a; }
     void hiddenActionB() override { ++b; }
+    bool keepsSoftKeys() const override { return keeps; }
     int32_t a = 0, b = 0;
+    bool keeps = false;
 };
 
 TEST_F(ScreenTest, SoftKeysCommandsAndEscape)
@@ -67,8 +69,10 @@ TEST_F(ScreenTest, SoftKeysCommandsAndEscape)
     EXPECT_TRUE(screen.handleEvent(EVENT_KEY, KEY_BACK, 0)); // consumed, fires nothing
     EXPECT_EQ(controller.commands.size(), 4u);
 
-    // The table keeps its soft keys and Escape for itself.
-    CountingScreen table(SCREEN_KIND_TABLE);
+    // A screen that keeps its soft keys and Escape for itself (the table) gets
+    // them back unhandled, and its commands do not fire.
+    CountingScreen table;
+    table.keeps = true;
     table.setListener(&controller);
     table.addCommand(cancel);
     EXPECT_FALSE(table.handleEvent(EVENT_KEY, KEY_BACK, 0));

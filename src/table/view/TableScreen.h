@@ -32,6 +32,7 @@ public:
     ~TableScreen() override;
 
     void paint(Base2DGraphics& g) override;
+    bool keepsSoftKeys() const override { return true; }
     void paintContent(Base2DGraphics& g) override;
     bool handleEvent(int32_t type, int32_t p1, int32_t p2) override;
     void moveUp() override;
