@@ -5,8 +5,8 @@
 #include "core/lcdui/2d/DisplayMetrics.h"
 #include "core/lcdui/2d/ScreenSurface.h"
 #include "core/resources/ResourcePack.h"
-#include "screens/Command.h"
-#include "screens/MenuScreen.h"
+#include "ui/Command.h"
+#include "ui/MenuScreen.h"
 
 #include <benchmark/benchmark.h>
 

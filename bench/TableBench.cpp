@@ -10,8 +10,8 @@
 #include "poker/ActionCode.h"
 #include "poker/GameRecordClient.h"
 #include "poker/RandomSource.h"
-#include "screens/TableHost.h"
-#include "screens/TableScreen.h"
+#include "table/TableHost.h"
+#include "table/view/TableScreen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 #include "screens/InformationScreens.h"
 
-#include "screens/ImageItem.h"
-#include "screens/Screen.h"
-#include "screens/TextItem.h"
+#include "ui/ImageItem.h"
+#include "ui/Screen.h"
+#include "ui/TextItem.h"
 
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/resources/ResourcePack.h"

@@ -1,7 +1,7 @@
 #include "screens/LoadingScreen.h"
 
-#include "screens/Events.h"
-#include "screens/ScreenController.h"
+#include "ui/Events.h"
+#include "ui/ScreenController.h"
 
 #include "core/lcdui/2d/Anchor.h"
 #include "core/lcdui/2d/Base2DGraphics.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/Screen.h"
+#include "ui/Screen.h"
 
 #include <cstdint>
 

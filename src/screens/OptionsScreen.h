@@ -1,8 +1,8 @@
 #pragma once
 
-#include "screens/ChoiceItem.h"
-#include "screens/GaugeItem.h"
-#include "screens/TextScreen.h"
+#include "ui/ChoiceItem.h"
+#include "ui/GaugeItem.h"
+#include "ui/TextScreen.h"
 
 class Settings;
 

@@ -1,9 +1,9 @@
 #include "screens/ProfileScreen.h"
 
-#include "screens/AlertItem.h"
-#include "screens/Events.h"
-#include "screens/MenuRow.h"
-#include "screens/ScreenController.h"
+#include "ui/AlertItem.h"
+#include "ui/Events.h"
+#include "ui/MenuRow.h"
+#include "ui/ScreenController.h"
 
 #include "core/io/Profile.h"
 #include "core/lcdui/2d/Anchor.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "screens/MultiTapKeys.h"
-#include "screens/Screen.h"
-#include "screens/TextField.h"
+#include "ui/MultiTapKeys.h"
+#include "ui/Screen.h"
+#include "ui/TextField.h"
 
 #include <cstdint>
 
@@ -23,6 +23,7 @@ public:
     ~ProfileScreen() override;
 
     bool handleEvent(int32_t type, int32_t p1, int32_t p2) override;
+    bool takesTypedText() const override { return true; }
     void moveUp() override;
     void moveDown() override;
     bool pointerPressed(int32_t x, int32_t y) override;

@@ -1,10 +1,10 @@
 #include "screens/OptionsScreen.h"
 
-#include "screens/Events.h"
+#include "ui/Events.h"
 
 #include "core/io/Settings.h"
 
-#include "ScreenFixture.h"
+#include "ui/ScreenFixture.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "screens/ProfileScreen.h"
 
-#include "screens/AlertItem.h"
-#include "screens/Events.h"
+#include "ui/AlertItem.h"
+#include "ui/Events.h"
 
 #include "core/io/Profile.h"
 
-#include "ScreenFixture.h"
+#include "ui/ScreenFixture.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "screens/SplashScreen.h"
 
-#include "ScreenFixture.h"
+#include "ui/ScreenFixture.h"
 
-#include "screens/Events.h"
+#include "ui/Events.h"
 #include "screens/InformationScreens.h"
 #include "screens/LoadingScreen.h"
-#include "screens/TextItem.h"
-#include "screens/TextScreen.h"
+#include "ui/TextItem.h"
+#include "ui/TextScreen.h"
 
 #include "core/lcdui/2d/DisplayTables.h"
 

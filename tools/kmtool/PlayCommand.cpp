@@ -15,8 +15,8 @@
 #include "host/posix/DataDirectory.h"
 #include "host/posix/HandHistoryFile.h"
 #include "host/posix/PosixFileSystem.h"
-#include "platform/Game.h"
-#include "platform/GameOptions.h"
+#include "app/Game.h"
+#include "app/GameOptions.h"
 #include "poker/RandomSource.h"
 
 #include <fstream>

@@ -1,0 +1,749 @@
+#include "app/GameController.h"
+
+#include "app/ControllerHost.h"
+#include "app/DeviceServices.h"
+
+#include "core/io/DataInputStream.h"
+#include "core/io/GameStore.h"
+#include "core/io/RecordStore.h"
+#include "core/io/Settings.h"
+#include "core/lcdui/2d/DisplayTables.h"
+#include "core/lcdui/2d/ImageSlots.h"
+#include "core/resources/ResourcePack.h"
+#include "core/resources/TextList.h"
+#include "core/runtime/Clock.h"
+#include "core/runtime/TextFormat.h"
+#include "poker/GameRecord.h"
+#include "poker/Stakes.h"
+#include "poker/TournamentField.h"
+#include "poker/TourneyRecord.h"
+#include "screens/InformationScreens.h"
+#include "screens/LoadingScreen.h"
+#include "ui/MenuScreen.h"
+#include "screens/OptionsScreen.h"
+#include "screens/ProfileScreen.h"
+#include "screens/SplashScreen.h"
+#include "table/TableGame.h"
+#include "ui/TextScreen.h"
+
+#include <climits>
+
+namespace {
+
+// Texts of the menus and commands.
+constexpr int32_t TEXT_MAIN_MENU = 2070;
+constexpr int32_t MAIN_MENU_ENTRIES[] = {2098, 2104, 2115, 2053, 2000}; // play, profile, options, help, about
+constexpr int32_t TEXT_HELP = 2053;
+constexpr int32_t TEXT_ABOUT = 2000;
+constexpr int32_t TEXT_SAVED_GAME = 2098;
+constexpr int32_t SAVED_GAME_ENTRIES[] = {2110, 2079}; // resume, new game
+constexpr int32_t GAME_TYPE_ENTRIES[] = {2126, 2041, 2128}; // cash, heads-up, tournament
+constexpr int32_t STAKE_ENTRIES[] = {2036, 2111, 2112, 2103, 2044, 2069};
+constexpr int32_t TEXT_BLINDS = 2014;
+constexpr int32_t TEXT_BUY_IN = 2016;
+constexpr int32_t TEXT_ENTRANTS = 2099;
+constexpr int32_t TEXT_DEFAULT_NAMES = 2020;
+constexpr int32_t TEXT_EXIT = 2035;
+constexpr int32_t TEXT_BACK = 2011;
+constexpr int32_t TEXT_CANCEL = 2019;
+constexpr int32_t TEXT_YES = 2142;
+constexpr int32_t TEXT_NO = 2080;
+constexpr int32_t TEXT_SELECT = 2114;
+
+// Main menu entries.
+constexpr int32_t ENTRY_PLAY = 0;
+constexpr int32_t ENTRY_PROFILE = 1;
+constexpr int32_t ENTRY_OPTIONS = 2;
+constexpr int32_t ENTRY_HELP = 3;
+constexpr int32_t ENTRY_ABOUT = 4;
+// Saved game menu entries.
+constexpr int32_t ENTRY_RESUME = 0;
+
+// Loading steps 0..3 run on consecutive ticks of the loading screen.
+constexpr int32_t LAST_LOADING_STEP = 3;
+constexpr int32_t LOADING_DONE = -1;
+
+template<typename T, int N>
+constexpr int32_t count(const T (&)[N])
+{
+    return N;
+}
+
+} // namespace
+
+GameController::GameController(ControllerHost& host, FrameSink* window, DeviceServices& device, FileSystem* files,
+                               BaseResourceStream* stream)
+    : host(host)
+    , device(device)
+    , storeGuard(files)
+    , exit(new Command(getText(TEXT_EXIT), Command::TYPE_BACK, 1))
+    , back(new Command(getText(TEXT_BACK), Command::TYPE_BACK, 1))
+    , cancel(new Command(getText(TEXT_CANCEL), Command::TYPE_CANCEL, 1))
+    , yes(new Command(getText(TEXT_YES), Command::TYPE_OK, 2))
+    , no(new Command(getText(TEXT_NO), Command::TYPE_BACK, 1))
+    , select(new Command(getText(TEXT_SELECT), Command::TYPE_SCREEN, 0))
+    , recordClient(profile, setup)
+{
+    display = new Display(this, window, stream);
+    setCurrentDisplay(display);
+    setCurrentScreenController(this);
+}
+
+GameController::~GameController()
+{
+    tableScreen = SharedPointer<Screen>();
+    splashScreen = SharedPointer<Screen>();
+    mainMenu = SharedPointer<MenuScreen>();
+    retiredScreen = SharedPointer<Screen>();
+    screenStack.clear();
+    screenIdStack.clear();
+    currentScreen = SharedPointer<Screen>();
+    if (currentScreenController() == this)
+        setCurrentScreenController(nullptr);
+    delete display;
+}
+
+// ---- start, pause, quit, events
+
+void GameController::start()
+{
+    host.setFrameTimer(true);
+    started = true;
+    if (!startedOnce)
+        showScreen(SCREEN_LOGOS, /*push=*/false);
+    else if (currentScreen.raw())
+        currentScreen->onResume();
+    startedOnce = true;
+}
+
+void GameController::pause()
+{
+    host.setFrameTimer(false);
+    started = false;
+    if (currentScreen.raw())
+        currentScreen->onPause();
+}
+
+void GameController::quit()
+{
+    host.setFrameTimer(false);
+    started = false;
+    host.postClose();
+}
+
+bool GameController::handleEvent(int32_t type, int32_t p1, int32_t p2)
+{
+    SharedPointer<Screen> screen = currentScreen;
+    return screen.raw() && screen->handleEvent(type, p1, p2);
+}
+
+// ---- loading
+
+void GameController::splashStep()
+{
+    if (splashStart == 0)
+        splashStart = currentTimeMillis();
+    if (currentScreenId != SCREEN_LOADING || splashStepNumber == LOADING_DONE)
+        return;
+    if (splashStepNumber <= LAST_LOADING_STEP) {
+        switch (splashStepNumber) {
+        case 1:
+            loadSettings();
+            break;
+        case 2:
+            resetProfileStep();
+            break;
+        case 3:
+            loadProfileStep();
+            break;
+        default:
+            break;
+        }
+        if (splashScreen.raw())
+            splashScreen->repaint();
+        ++splashStepNumber;
+        return;
+    }
+    if (currentTimeMillis() - splashStart < displayTables().scalars.splashDuration[1]) {
+        if (splashScreen.raw())
+            splashScreen->repaint();
+        return;
+    }
+    splashScreen = SharedPointer<Screen>();
+    display->releaseImage(SLOT_LOGO_STRIP);
+    display->releaseImage(SLOT_SPLASH_BACKGROUND);
+    splashStepNumber = LOADING_DONE;
+    startSequence();
+}
+
+void GameController::resetProfileStep()
+{
+    setup = GameSetup();
+    recordClient.gameInProgress = false;
+    recordClient.tourneyInProgress = false;
+    Vector<String> names = TextList::split(getText(TEXT_DEFAULT_NAMES));
+    profile.resetProfile(names.size() > 0 ? &names[0] : nullptr, names.size());
+}
+
+bool GameController::storeHasRecord(const char* storeName)
+{
+    SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(storeName), false, &storeGuard);
+    if (store.raw())
+        return store->getRecord(1).data != nullptr;
+    // A file that is there but not a store is kept as it is.
+    if (storeGuard.storeExists(String(storeName)))
+        storeGuard.protect(String(storeName));
+    return false;
+}
+
+void GameController::loadProfileStep()
+{
+    const String name(Profile::STORE_NAME);
+    // A profile that is there but refused (or a damaged file) counts as absent
+    // and is never written over.
+    if (!profile.loadProfile(&storeGuard) && storeGuard.storeExists(name)) {
+        SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
+        if (!store.raw() || store->getRecord(1).data)
+            storeGuard.protect(name);
+    }
+    GameSetup saved;
+    if (!saved.loadSetup(&storeGuard) && storeGuard.storeExists(String(GameSetup::STORE_NAME))) {
+        SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(GameSetup::STORE_NAME), false, &storeGuard);
+        if (!store.raw() || store->getRecord(1).data)
+            storeGuard.protect(String(GameSetup::STORE_NAME));
+    }
+    recordClient.tourneyInProgress = storeHasRecord(TourneyRecord::STORE_NAME);
+    recordClient.gameInProgress = storeHasRecord(GameRecord::STORE_NAME);
+}
+
+// ---- settings and profile
+
+bool GameController::loadSettings()
+{
+    Settings& settings = processSettings();
+    const bool loaded = settings.loadSettings(&storeGuard);
+    // With or without a record: a first start plays at the initial volume too.
+    applyVolume();
+    if (loaded)
+        return true;
+    // A settings record in use that is too short to read, or a damaged store file,
+    // is left as it is.
+    const String name(GameStore::STORE_NAME);
+    SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
+    if (!store.raw()) {
+        if (storeGuard.storeExists(name))
+            storeGuard.protect(name);
+        return false;
+    }
+    for (int32_t i = 0; i < store->getNumRecords(); ++i) {
+        ByteArray record = store->recordAt(i);
+        if (record.length > 0 && record[0] == uint8_t(Settings::RECORD_KIND)) {
+            if (record.length > 1 && record[1] == 1)
+                storeGuard.protect(name);
+            break;
+        }
+    }
+    return false;
+}
+
+bool GameController::saveSettings() { return processSettings().saveSettings(&storeGuard); }
+
+void GameController::applyVolume() { device.applyVolume(); }
+
+bool GameController::saveProfile() { return profile.saveProfile(&storeGuard); }
+
+void GameController::setCashBankroll(int32_t chips)
+{
+    profile.bankroll = chips;
+    saveProfile();
+}
+
+void GameController::playSound(int32_t id) { device.playSound(id, 1); }
+
+void GameController::vibrate(int32_t milliseconds) { device.vibrate(milliseconds); }
+
+MultiTapKeys GameController::multiTapKeys() const
+{
+    MultiTapKeys keys;
+    const KeyMapper& mapper = device.getKeyMapper();
+    keys.keyboardType = mapper.getKeyboardType();
+    keys.keyList = mapper.getKeyList();
+    keys.cycleStrings = mapper.getCycleStrings();
+    return keys;
+}
+
+bool GameController::touchScreen() const
+{
+    return device.getPlatformType() == DeviceServices::PLATFORM_POCKET_PC;
+}
+
+// ---- record client
+
+bool GameController::saveRecord(const String& storeName, DataOutputStream& out)
+{
+    return recordClient.saveRecord(storeName, out);
+}
+
+bool GameController::loadRecord(const String& storeName, DataInputStream& in)
+{
+    return recordClient.loadRecord(storeName, in);
+}
+
+// ---- screens
+
+void GameController::setTableScreenFactory(TableScreenFactory create, TableScreenUpdate update)
+{
+    tableFactory = std::move(create);
+    tableUpdate = std::move(update);
+}
+
+SharedPointer<MenuScreen> GameController::makeMenu(int32_t titleId, int32_t variant)
+{
+    SharedPointer<MenuScreen> menu(new MenuScreen(titleId ? getText(titleId) : String(), variant));
+    menu->setSelectCommand(select);
+    menu->addCommand(back);
+    return menu;
+}
+
+SharedPointer<Screen> GameController::createScreen(int32_t id)
+{
+    SharedPointer<Screen> screen;
+    switch (id) {
+    case SCREEN_LOGOS:
+    case SCREEN_TITLE:
+        screen = SharedPointer<Screen>(new SplashScreen(id));
+        break;
+    case SCREEN_LOADING:
+        screen = SharedPointer<Screen>(new LoadingScreen);
+        break;
+    case SCREEN_MAIN_MENU:
+        if (!mainMenu.raw()) {
+            mainMenu = SharedPointer<MenuScreen>(new MenuScreen(getText(TEXT_MAIN_MENU)));
+            mainMenu->setSelectCommand(select);
+            mainMenu->addCommand(exit);
+        }
+        screen = mainMenu;
+        break;
+    case SCREEN_HELP_TOPICS:
+        screen = makeMenu(TEXT_HELP, MenuScreen::VARIANT_PLAIN);
+        break;
+    case SCREEN_SAVED_GAME: {
+        SharedPointer<MenuScreen> menu = makeMenu(TEXT_SAVED_GAME, MenuScreen::VARIANT_PLAIN);
+        for (int32_t entry : SAVED_GAME_ENTRIES)
+            menu->addEntry(getText(entry));
+        screen = menu;
+        break;
+    }
+    case SCREEN_ABOUT:
+        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_ABOUT)));
+        screen->addCommand(back);
+        break;
+    case SCREEN_OPTIONS:
+        // Built with its items from the settings as they are now.
+        screen = SharedPointer<Screen>(new OptionsScreen(processSettings()));
+        screen->addCommand(back);
+        break;
+    case SCREEN_HELP_TOPIC:
+        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_HELP)));
+        screen->addCommand(back);
+        screen->setThirdCommand(back);
+        break;
+    case SCREEN_SOUND_QUESTION:
+    case SCREEN_NEW_GAME_QUESTION:
+    case SCREEN_BANKROLL_LOW:
+        screen = SharedPointer<Screen>(new TextScreen(String()));
+        populateQuestionScreen(*screen, id);
+        screen->addCommand(yes);
+        screen->addCommand(no);
+        break;
+    case SCREEN_GAME_TYPE: {
+        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_GAME_TYPE);
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
+        for (int32_t entry : GAME_TYPE_ENTRIES)
+            menu->addEntry(getText(entry));
+        screen = menu;
+        break;
+    }
+    case SCREEN_STAKES: {
+        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_STAKES);
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
+        String line = getText(TEXT_BUY_IN) + " " + formatMoney(Stakes::BUY_INS[0]);
+        if (gameType != GameSetup::GAME_TOURNAMENT)
+            line = getText(TEXT_BLINDS) + " " + formatMoney(Stakes::BIG_BLINDS[0]) + "     " + line;
+        menu->setSubheader(line);
+        bool affordable = true;
+        for (int32_t i = 0; i < count(STAKE_ENTRIES); ++i) {
+            menu->addEntry(getText(STAKE_ENTRIES[i]));
+            // The first stake the bankroll cannot buy into, and every one after it.
+            affordable = affordable && Stakes::BUY_INS[i] <= profile.bankroll;
+            if (!affordable)
+                menu->setEntryDisabled(/*disabled=*/true, i);
+        }
+        screen = menu;
+        break;
+    }
+    case SCREEN_PROFILE:
+        screen = SharedPointer<Screen>(new ProfileScreen(this, multiTapKeys()));
+        break;
+    case SCREEN_TOURNAMENT_SIZE: {
+        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_TOURNAMENT_SIZE);
+        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
+        for (int32_t i = 0; i < TournamentField::FIELD_SIZES; ++i)
+            menu->addEntry(String(" ") + int32_t(TournamentField::ENTRANTS_BY_FIELD[i]) + getText(TEXT_ENTRANTS));
+        screen = menu;
+        break;
+    }
+    default:
+        return screen;
+    }
+    screen->setListener(this);
+    if (id == SCREEN_LOGOS || id == SCREEN_TITLE || id == SCREEN_LOADING) {
+        screen->setStartTime(currentTimeMillis());
+        splashScreen = screen;
+    }
+    return screen;
+}
+
+void GameController::populate(int32_t id, Screen& screen)
+{
+    switch (id) {
+    case SCREEN_MAIN_MENU: {
+        MenuScreen& menu = static_cast<MenuScreen&>(screen);
+        const int32_t focus = menu.getFocus() >= 0 ? menu.getFocus() : 0;
+        menu.removeAllEntries();
+        for (int32_t entry : MAIN_MENU_ENTRIES)
+            menu.addEntry(getText(entry));
+        menu.setFocus(focus, /*scroll=*/true);
+        break;
+    }
+    case SCREEN_HELP_TOPICS: {
+        MenuScreen& menu = static_cast<MenuScreen&>(screen);
+        menu.removeAllEntries();
+        for (int32_t topic = 0; topic < HELP_TOPIC_COUNT; ++topic)
+            menu.addEntry(getText(helpTopicTitle(topic)));
+        break;
+    }
+    case SCREEN_ABOUT:
+        while (screen.itemCount() > 0)
+            screen.removeItem(screen.itemCount() - 1);
+        populateAboutScreen(screen);
+        break;
+    case SCREEN_HELP_TOPIC:
+        while (screen.itemCount() > 0)
+            screen.removeItem(screen.itemCount() - 1);
+        populateHelpTopicScreen(screen, helpTopic, touchScreen());
+        break;
+    case SCREEN_TABLE:
+        playSound(STOP_SOUND);
+        break;
+    default:
+        // The options screen is built from the settings when it is made.
+        break;
+    }
+}
+
+void GameController::showScreen(int32_t id, bool push)
+{
+    SharedPointer<Screen> screen = createScreen(id);
+    if (!screen.raw())
+        return;
+    populate(id, *screen);
+    switchTo(screen, id, push);
+}
+
+void GameController::switchTo(const SharedPointer<Screen>& screen, int32_t id, bool push)
+{
+    if (!screen.raw())
+        return;
+    if (screen != currentScreen) {
+        SharedPointer<Screen> old = currentScreen;
+        if (push && old.raw()) {
+            screenStack.add(old);
+            screenIdStack.add(currentScreenId);
+        }
+        currentScreen = screen;
+        currentScreenId = id;
+        retiredScreen = old;
+        if (old.raw()) {
+            if (push)
+                old->onPause();
+            else
+                old->onHide();
+        }
+        bool stacked = false;
+        for (int32_t i = 0; i < screenStack.size() && !stacked; ++i)
+            stacked = screenStack[i] == screen;
+        if (stacked)
+            screen->onResume();
+        else
+            screen->onShow();
+    }
+    currentScreenId = id;
+    host.setTextInput(screen->wantsTextInput());
+    display->requestRepaint(screen.raw());
+}
+
+void GameController::goBack(bool refill)
+{
+    const int32_t top = screenStack.size() - 1;
+    if (top < 0)
+        return;
+    SharedPointer<Screen> screen = screenStack[top];
+    const int32_t id = screenIdStack[top];
+    if (refill && screen.raw())
+        populate(id, *screen);
+    switchTo(screen, id, /*push=*/false);
+    screenStack.erase(top);
+    screenIdStack.erase(top);
+}
+
+void GameController::goHome()
+{
+    screenStack.clear();
+    screenIdStack.clear();
+    SharedPointer<Screen> menu = createScreen(SCREEN_MAIN_MENU);
+    populate(SCREEN_MAIN_MENU, *menu);
+    switchTo(menu, SCREEN_MAIN_MENU, /*push=*/false);
+}
+
+void GameController::displayChanged()
+{
+    if (currentScreen.raw())
+        currentScreen->invalidateLayout();
+    for (int32_t i = 0; i < screenStack.size(); ++i)
+        if (screenStack[i].raw())
+            screenStack[i]->invalidateLayout();
+    // Kept screens are shown again later without a new layout of their own.
+    if (mainMenu.raw())
+        mainMenu->invalidateLayout();
+    if (tableScreen.raw())
+        tableScreen->invalidateLayout();
+}
+
+bool GameController::isCurrentScreen(const Object* screen) const
+{
+    return screen && screen == currentScreen.raw();
+}
+
+// ---- the start sequence and the table
+
+void GameController::startSequence()
+{
+    if (processSettings().askSoundAtStart && !soundQuestionAsked) {
+        soundQuestionAsked = true;
+        showScreen(SCREEN_SOUND_QUESTION, /*push=*/false);
+        return;
+    }
+    playSound(TITLE_MUSIC);
+    goHome();
+}
+
+void GameController::startTable(bool resume)
+{
+    playSound(STOP_SOUND);
+    // The profile names the player of the game in progress.
+    profile.setupName = profile.playerName;
+    if (!resume) {
+        if (gameType != GameSetup::GAME_TOURNAMENT)
+            profile.bankroll -= Stakes::BUY_INS[stakeLevel];
+        // Before the game-start record: a crash between the two must not leave a
+        // game to resume whose buy-in is still in the bankroll.
+        saveProfile();
+        setup.gameType = gameType;
+        setup.stakeLevel = stakeLevel;
+        setup.tournamentSize = tournamentSize;
+        setup.saveSetup(&storeGuard);
+        resumeCash = false;
+        resumeTournament = false;
+    } else {
+        resumeTournament = setup.gameType == GameSetup::GAME_TOURNAMENT;
+        resumeCash = !resumeTournament;
+        saveProfile();
+    }
+    setup.playerName = profile.playerName;
+    setup.avatar = profile.avatar;
+    if (!tableScreen.raw() || !resume) {
+        if (tableFactory) {
+            tableScreen = tableFactory(setup, resume);
+        } else {
+            // No table yet: an empty screen named after the game, Back goes home.
+            const int32_t type = setup.gameType - GameSetup::GAME_CASH;
+            tableScreen = SharedPointer<Screen>(new TextScreen(getText(GAME_TYPE_ENTRIES[type])));
+            tableScreen->addCommand(back);
+        }
+    } else if (tableUpdate) {
+        tableUpdate(*tableScreen, profile.playerName, profile.avatar);
+    }
+    if (!tableScreen.raw())
+        return;
+    tableScreen->setListener(this);
+    populate(SCREEN_TABLE, *tableScreen);
+    switchTo(tableScreen, SCREEN_TABLE, /*push=*/false);
+}
+
+void GameController::deleteStore(const char* storeName)
+{
+    RecordStore::deleteRecordStore(String(storeName), &storeGuard);
+}
+
+void GameController::newGameAnswered()
+{
+    goHome();
+    deleteStore(GameSetup::STORE_NAME);
+    if (recordClient.gameInProgress) {
+        // The chips left at the saved table go back to the bankroll, which stops at
+        // the 32-bit limit instead of wrapping.
+        const int32_t chips = TableGame::savedGameChips(/*table=*/nullptr, &storeGuard);
+        if (chips >= 0) {
+            profile.addToBankroll(chips);
+            saveProfile();
+            deleteStore(GameRecord::STORE_NAME);
+        } else {
+            storeGuard.protect(String(GameRecord::STORE_NAME));
+        }
+        recordClient.gameInProgress = false;
+    } else if (recordClient.tourneyInProgress) {
+        deleteStore(TourneyRecord::STORE_NAME);
+        recordClient.tourneyInProgress = false;
+    }
+    tableScreen = SharedPointer<Screen>();
+    showScreen(profile.bankroll >= MIN_BUY_IN ? SCREEN_GAME_TYPE : SCREEN_BANKROLL_LOW, /*push=*/true);
+}
+
+// ---- the navigation table
+
+void GameController::commandAction(Command* command, Screen* screen)
+{
+    if (!command)
+        return;
+    const int32_t id = currentScreenId;
+    const bool selected = command == select.raw();
+    const int32_t entry = screen ? screen->getFocus() : -1;
+    switch (id) {
+    case SCREEN_MAIN_MENU:
+        if (command == exit.raw()) {
+            quit();
+            return;
+        }
+        if (!selected)
+            break;
+        switch (entry) {
+        case ENTRY_PLAY:
+            setup.mode = false;
+            if (setup.loadSetup(&storeGuard))
+                showScreen(SCREEN_SAVED_GAME, /*push=*/true);
+            else
+                showScreen(profile.bankroll >= MIN_BUY_IN ? SCREEN_GAME_TYPE : SCREEN_BANKROLL_LOW, /*push=*/true);
+            return;
+        case ENTRY_PROFILE:
+            switchTo(createScreen(SCREEN_PROFILE), SCREEN_PROFILE, /*push=*/false);
+            return;
+        case ENTRY_OPTIONS:
+            showScreen(SCREEN_OPTIONS, /*push=*/true);
+            return;
+        case ENTRY_HELP:
+            showScreen(SCREEN_HELP_TOPICS, /*push=*/true);
+            return;
+        case ENTRY_ABOUT:
+            showScreen(SCREEN_ABOUT, /*push=*/true);
+            return;
+        default:
+            return;
+        }
+    case SCREEN_HELP_TOPICS:
+        if (!selected)
+            break;
+        helpTopic = entry;
+        showScreen(SCREEN_HELP_TOPIC, /*push=*/true);
+        return;
+    case SCREEN_SAVED_GAME:
+        if (!selected)
+            break;
+        if (entry == ENTRY_RESUME)
+            startTable(/*resume=*/true);
+        else
+            showScreen(SCREEN_NEW_GAME_QUESTION, /*push=*/true);
+        return;
+    case SCREEN_OPTIONS:
+        if (command != back.raw())
+            break;
+        if (OptionsScreen* options = dynamic_cast<OptionsScreen*>(screen)) {
+            if (options->store(processSettings()))
+                playSound(STOP_SOUND);
+        }
+        applyVolume();
+        saveSettings();
+        break;
+    case SCREEN_SOUND_QUESTION:
+        if (command == yes.raw())
+            processSettings().soundOn = true;
+        else if (command == no.raw())
+            processSettings().soundOn = false;
+        // The title tune may start next, at the game's volume whatever happened before.
+        applyVolume();
+        saveSettings();
+        startSequence();
+        return;
+    case SCREEN_NEW_GAME_QUESTION:
+        if (command != yes.raw())
+            break;
+        newGameAnswered();
+        return;
+    case SCREEN_GAME_TYPE:
+        if (!selected)
+            break;
+        if (entry < 0)
+            return;
+        gameType = entry + GameSetup::GAME_CASH;
+        showScreen(SCREEN_STAKES, /*push=*/true);
+        return;
+    case SCREEN_STAKES:
+        if (!selected)
+            break;
+        if (entry < 0)
+            return;
+        stakeLevel = entry;
+        if (gameType == GameSetup::GAME_TOURNAMENT)
+            showScreen(SCREEN_TOURNAMENT_SIZE, /*push=*/true);
+        else
+            startTable(/*resume=*/false);
+        return;
+    case SCREEN_BANKROLL_LOW:
+        if (command == yes.raw()) {
+            deleteStore(TourneyRecord::STORE_NAME);
+            recordClient.tourneyInProgress = false;
+            profile.bankroll = MIN_BUY_IN;
+            saveProfile();
+            showScreen(SCREEN_GAME_TYPE, /*push=*/false);
+            return;
+        }
+        if (command == no.raw()) {
+            goHome();
+            return;
+        }
+        break;
+    case SCREEN_TOURNAMENT_SIZE:
+        if (!selected)
+            break;
+        if (entry < 0)
+            return;
+        tournamentSize = entry;
+        startTable(/*resume=*/false);
+        return;
+    case SCREEN_TABLE:
+        // The table leaves with its own commands; a placeholder's Back goes home.
+        if (command == back.raw()) {
+            goHome();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (command == back.raw() || command == cancel.raw() || command == no.raw()) {
+        if (screenStack.size() > 0)
+            goBack(/*refill=*/false);
+        else
+            goHome();
+    }
+}

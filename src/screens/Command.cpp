@@ -1,8 +1,0 @@
-#include "screens/Command.h"
-
-Command::Command(const String& label, int32_t type, int32_t priority)
-    : label(label)
-    , type(type)
-    , priority(priority)
-{
-}

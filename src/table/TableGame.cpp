@@ -1,0 +1,893 @@
+#include "table/TableGame.h"
+
+#include "core/io/ByteArrayInputStream.h"
+#include "core/io/DataInputStream.h"
+#include "core/io/Profile.h"
+#include "core/io/RecordStore.h"
+#include "core/resources/ResourcePack.h"
+#include "core/runtime/Clock.h"
+#include "core/runtime/TextFormat.h"
+#include "poker/ActionCode.h"
+#include "poker/GameRecord.h"
+#include "poker/GameRecordClient.h"
+#include "poker/RandomSource.h"
+#include "poker/Stakes.h"
+#include "poker/TableRecord.h"
+#include "poker/TourneyRecord.h"
+#include "table/TableHost.h"
+#include "table/TableMessages.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+namespace {
+
+constexpr int32_t TEXT_FOLD = 2037;
+constexpr int32_t TEXT_CHECK = 2023;
+constexpr int32_t TEXT_CALL = 2018;
+constexpr int32_t TEXT_BET = 2013;
+constexpr int32_t TEXT_RAISE = 2105;
+constexpr int32_t TEXT_ALL_IN = 2002;
+constexpr int32_t TEXT_BLIND = 2101;
+
+// Animation lengths in frames.
+constexpr int32_t FLOP_STEPS = 10;
+constexpr int32_t STREET_STEPS = 7;
+constexpr int32_t RESULT_STEPS = 5;
+constexpr int32_t DEAL_STEPS = 5; // plus two per player in the hand
+
+int32_t clampedSum(int64_t a, int64_t b)
+{
+    return int32_t(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, a + b)));
+}
+
+} // namespace
+
+TableGame::TableGame(TableHost& gameHost, const GameSetup& gameSetup, bool resumeGame)
+    : host(gameHost)
+    , setup(gameSetup)
+    , resume(resumeGame)
+    , stakeLevel(std::max(0, std::min(gameSetup.stakeLevel, Stakes::COUNT - 1)))
+    , table(gameHost.engineTable() != nullptr ? gameHost.engineTable() : SharedPointer<PokerTable>(new PokerTable))
+    , field(gameHost.engineField() != nullptr ? gameHost.engineField()
+                                              : SharedPointer<TournamentField>(new TournamentField))
+    , driver(*table)
+{
+}
+
+TableGame::~TableGame() = default;
+
+// ---- setup ----
+
+void TableGame::setUp(int32_t alertFrames)
+{
+    turnAlertFrames = alertFrames;
+    opponents.loadNames();
+    star = NO_STAR;
+    starEvent = StarRemarks::NONE;
+    tableView = TableView();
+    entry.close();
+    for (SeatState& s : seats)
+        s = SeatState();
+
+    GameRecordClient& records = host.records();
+    records.table = table.raw();
+    records.field = field.raw();
+    table->resetGame();
+    seats[HUMAN_SEAT].name = setup.playerName;
+    seats[HUMAN_SEAT].avatar = uint8_t(setup.avatar);
+    history = HandHistoryWriter();
+    history.heroSeat = HUMAN_SEAT;
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT) {
+        // A tournament number for the histories, taken from the same counter as
+        // the hands so that it never repeats either.
+        const int64_t tournament = host.reserveHandNumber();
+        if (tournament > 0) {
+            history.tournament = tournament;
+            history.tableName = std::to_string(tournament) + " 1";
+        }
+    }
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT)
+        setUpTournament();
+    else
+        setUpCashGame();
+    takeSnapshot();
+    setUpDone = true;
+}
+
+void TableGame::setUpTournament()
+{
+    GameRecordClient& records = host.records();
+    table->setBlindSchedule();
+    bool loaded = resume && records.tourneyInProgress && loadStore(TourneyRecord::STORE_NAME);
+    if (loaded) {
+        const bool paid = normaliseLoadedState();
+        // The saved tournament brings its own stake (and size) back into the setup.
+        setup.stakeLevel = records.getSetup().stakeLevel;
+        setup.tournamentSize = records.getSetup().tournamentSize;
+        stakeLevel = std::max(0, std::min(setup.stakeLevel, Stakes::COUNT - 1));
+        if (paid) {
+            // Saved while its result showed: the table holds the hand's pay-out, the
+            // field is still as the hand began. Close the hand for the field now.
+            for (int32_t s = 0; s < SEATS; ++s)
+                seatEntrant[s] = field->entrantAt(s);
+            closeTournamentHand();
+        }
+    } else {
+        // A failed load may have left the table half read: start it afresh.
+        table->resetGame();
+        table->setBlindSchedule();
+        const int32_t sizeIndex = std::max(0, std::min(setup.tournamentSize, TournamentField::FIELD_SIZES - 1));
+        const int32_t entrants = TournamentField::ENTRANTS_BY_FIELD[sizeIndex];
+        field->createField(entrants);
+        field->bigBlind = 10;
+        field->smallBlind = 5;
+        field->setEntry(0, setup.playerName, TOURNAMENT_CHIPS, setup.avatar);
+        for (int32_t i = 1; i < entrants; ++i) {
+            if (stakeLevel == 5 && i == 1) {
+                field->setEntry(i, opponents.starName(), TOURNAMENT_CHIPS, OpponentFactory::STAR_AVATAR);
+                continue;
+            }
+            String name = opponents.drawName([&](const String& candidate) {
+                for (int32_t j = 0; j < i; ++j) {
+                    if (field->entry(j)->name.equals(candidate))
+                        return true;
+                }
+                return false;
+            });
+            field->setEntry(i, name, TOURNAMENT_CHIPS, RandomSource::shared().nextInt(OpponentFactory::AVATARS));
+        }
+    }
+    for (int32_t& e : seatEntrant)
+        e = -1;
+    if (field->humanSeated())
+        seatFromField();
+    takeSnapshot();
+    // A tournament that ended with its last hand is settled by the driver at once.
+    if (!field->isOver())
+        saveTourney();
+}
+
+void TableGame::setUpCashGame()
+{
+    GameRecordClient& records = host.records();
+    table->setFixedBlinds(Stakes::SMALL_BLINDS[stakeLevel], Stakes::BIG_BLINDS[stakeLevel]);
+    if (resume && records.gameInProgress && loadStore(GameRecord::STORE_NAME)) {
+        normaliseLoadedState();
+        for (int32_t s = 0; s < SEATS; ++s) {
+            Player& p = table->player(s);
+            seats[s].name = p.name;
+            seats[s].avatar = records.avatars[s];
+            if (p.seated && s != HUMAN_SEAT)
+                p.type = Player::COMPUTER;
+            if (p.seated && records.avatars[s] == OpponentFactory::STAR_AVATAR)
+                star = s;
+        }
+        table->player(HUMAN_SEAT).type = Player::HUMAN;
+        return;
+    }
+    // A new game, or a saved one that could not be read: the buy-in at a fresh table.
+    table->resetGame();
+    table->setFixedBlinds(Stakes::SMALL_BLINDS[stakeLevel], Stakes::BIG_BLINDS[stakeLevel]);
+    table->sit(HUMAN_SEAT, setup.playerName, Player::HUMAN, Stakes::BUY_INS[stakeLevel]);
+    RandomSource& random = RandomSource::shared();
+    if (setup.gameType == GameSetup::GAME_HEADS_UP) {
+        seatOpponent(1);
+    } else {
+        for (int32_t s = 1; s < SEATS; ++s) {
+            if (random.nextInt(5) != 0)
+                seatOpponent(s);
+        }
+    }
+    // Saved at once: the buy-in has left the bankroll, so it must be on record
+    // before the first frame, or quitting now would lose it.
+    takeSnapshot();
+    saveGame();
+}
+
+// Games are saved between hands and as soon as a hand's pots are paid. A record
+// of a hand still being played cannot be played on (cards, bets and pots are not
+// in it): that hand starts again. A paid one (state SETTLE, the pots already in the
+// winners' chips) is closed as the table closes it, players left without chips
+// leaving, and the next hand follows with the button moved on.
+bool TableGame::normaliseLoadedState()
+{
+    if (table->state == PokerTable::STATE_CHOOSE_BUTTON)
+        return false;
+    const bool paid = table->state == PokerTable::STATE_SETTLE;
+    table->state = PokerTable::STATE_START_HAND;
+    table->awaitingAction = false;
+    table->handOver = false;
+    for (int32_t s = 0; s < SEATS; ++s) {
+        Player& p = table->player(s);
+        p.roundBet = 0;
+        p.winnings = 0;
+    }
+    if (paid)
+        table->removeBusted();
+    return paid;
+}
+
+int32_t TableGame::savedGameChips(const PokerTable* table, FileSystem* fileSystem)
+{
+    SharedPointer<RecordStore> store =
+        RecordStore::openRecordStore(String(GameRecord::STORE_NAME), /*createIfMissing=*/false, fileSystem);
+    if (store == nullptr)
+        return -1;
+    ByteArray bytes = store->getRecord(1);
+    if (!bytes.data)
+        return -1;
+    ByteArrayInputStream raw(bytes);
+    DataInputStream in(&raw);
+    // About 1 KB with its six names: kept off the stack like the loader does.
+    std::unique_ptr<GameRecord> record(new GameRecord);
+    if (!record->readFields(in) || (table && !record->isValidFor(*table)))
+        return -1;
+    if (record->humanSeat < 0 || record->humanSeat >= SEATS)
+        return -1;
+    const GameRecord::SeatRecord& human = record->seats[record->humanSeat];
+    return human.seated ? std::max(0, human.chips) : 0;
+}
+
+bool TableGame::nameTaken(const String& name) const
+{
+    for (int32_t s = 0; s < SEATS; ++s) {
+        if (table->player(s).seated && table->player(s).name.equals(name))
+            return true;
+    }
+    return false;
+}
+
+void TableGame::seatOpponent(int32_t s)
+{
+    OpponentFactory::NewOpponent opponent = opponents.create(
+        stakeLevel, star == NO_STAR, [this](const String& name) { return nameTaken(name); });
+    table->sit(s, opponent.name, Player::COMPUTER, Stakes::BUY_INS[stakeLevel]);
+    if (opponent.star)
+        star = s;
+    seats[s] = SeatState();
+    seats[s].name = opponent.name;
+    seats[s].avatar = uint8_t(opponent.avatar);
+}
+
+// Makes the table's seats match table 0 of the field after balancing.
+void TableGame::seatFromField()
+{
+    for (int32_t s = 0; s < SEATS; ++s) {
+        const int32_t entrant = field->entrantAt(s);
+        Player& p = table->player(s);
+        if (entrant < 0) {
+            p.seated = false;
+            p.inHand = false;
+            seatEntrant[s] = -1;
+            if (star == s)
+                star = NO_STAR;
+            continue;
+        }
+        if (seatEntrant[s] == entrant && p.seated)
+            continue;
+        const FieldEntry* e = field->entry(entrant);
+        const bool human = entrant == 0;
+        table->sit(s, human ? setup.playerName : e->name, human ? Player::HUMAN : Player::COMPUTER, e->chips);
+        seatEntrant[s] = entrant;
+        seats[s] = SeatState();
+        seats[s].name = human ? setup.playerName : e->name;
+        seats[s].avatar = uint8_t(human ? setup.avatar : e->avatar);
+        if (star == s)
+            star = NO_STAR;
+        if (e->avatar == OpponentFactory::STAR_AVATAR && !human)
+            star = s;
+    }
+}
+
+void TableGame::setHumanName(const String& name, int32_t avatar)
+{
+    setup.playerName = name;
+    setup.avatar = avatar;
+    seats[HUMAN_SEAT].name = name;
+    seats[HUMAN_SEAT].avatar = uint8_t(avatar);
+    table->player(HUMAN_SEAT).name = name;
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT && field->entry(0))
+        field->entry(0)->name = name;
+}
+
+// ---- snapshot and seat texts ----
+
+void TableGame::takeSnapshot()
+{
+    changed = true;
+    table->snapshot(tableView);
+    refreshSeatTexts();
+}
+
+void TableGame::setSeatText(int32_t s, int32_t textId, bool withAmount)
+{
+    seats[s].actionText = getText(textId);
+    seats[s].amountText = withAmount ? formatMoney(tableView.seats[s].roundBet) : String();
+    seats[s].countdown = SEAT_TEXT_MS;
+}
+
+void TableGame::refreshSeatTexts()
+{
+    const bool headsUp = setup.gameType == GameSetup::GAME_HEADS_UP;
+    for (int32_t s = 0; s < SEATS; ++s) {
+        const TableView::Seat& v = tableView.seats[s];
+        SeatState& state = seats[s];
+        if (v.chips != state.shownChips) {
+            state.shownChips = v.chips;
+            state.chipsText = formatMoney(v.chips);
+        }
+        if (v.roundBet != state.shownBet) {
+            state.shownBet = v.roundBet;
+            state.betText = formatMoney(v.roundBet);
+        }
+        if (v.winnings != state.shownWinnings) {
+            state.shownWinnings = v.winnings;
+            state.winningsText = String("+") + formatMoney(v.winnings);
+        }
+        switch (v.lastAction) {
+        case ACTION_FOLD:
+            setSeatText(s, TEXT_FOLD, false);
+            if (!headsUp && tableView.playersInHand >= 2)
+                host.playSound(SOUND_FOLD);
+            break;
+        case ACTION_CHECK:
+            setSeatText(s, TEXT_CHECK, false);
+            break;
+        case ACTION_CALL:
+            setSeatText(s, TEXT_CALL, true);
+            break;
+        case ACTION_BET:
+        case ACTION_RAISE:
+        case ACTION_ALL_IN:
+            setSeatText(s, v.lastAction == ACTION_BET ? TEXT_BET : v.lastAction == ACTION_RAISE ? TEXT_RAISE : TEXT_ALL_IN,
+                        true);
+            host.playSound(SOUND_CHIPS);
+            break;
+        case ACTION_BLIND:
+            setSeatText(s, TEXT_BLIND, true);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// ---- the frame ----
+
+bool TableGame::tick(int32_t frameMs)
+{
+    if (!setUpDone)
+        return false;
+    const bool modalBefore = isModalMessage();
+    drive(frameMs);
+    changed = changed || modalBefore != isModalMessage();
+    for (SeatState& s : seats) {
+        if (s.bubbleTime > 0) {
+            s.bubbleTime -= frameMs;
+            if (s.bubbleTime <= 0) {
+                s.bubble = String();
+                changed = true;
+            }
+        }
+    }
+    if (setup.gameType != GameSetup::GAME_HEADS_UP) {
+        for (SeatState& s : seats) {
+            if (s.countdown > 0) {
+                s.countdown = std::max(0, s.countdown - frameMs);
+                changed = changed || s.countdown == 0;
+            }
+        }
+    }
+    const bool result = changed;
+    changed = false;
+    return result;
+}
+
+void TableGame::drive(int32_t)
+{
+    if (playerBusted || gameFinished)
+        return;
+    if (!table->player(HUMAN_SEAT).seated && table->state != PokerTable::STATE_CHOOSE_BUTTON)
+        playerBusted = true;
+
+    switch (setup.gameType) {
+    case GameSetup::GAME_CASH:
+        if (playerBusted) {
+            modalText = TableMessages::busted();
+            return;
+        }
+        if (cashSeatChanges())
+            takeSnapshot();
+        break;
+    case GameSetup::GAME_TOURNAMENT:
+        if (endOfTournament())
+            return;
+        break;
+    case GameSetup::GAME_HEADS_UP:
+        if (playerBusted) {
+            modalText = TableMessages::busted();
+            return;
+        }
+        // Once the last hand is settled, so that its pot is in the human's stack.
+        if (!table->player(1).seated && table->state == PokerTable::STATE_START_HAND && table->handsPlayed > 0) {
+            gameFinished = true;
+            host.playSound(SOUND_GAME_OVER);
+            modalText = TableMessages::headsUpWon();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (blindsShown)
+        return;
+
+    if (star != NO_STAR && table->player(star).seated)
+        remarks.observe(table->player(star).roundBet, table->bigBlind());
+
+    if (isHumanTurn() && turnAlertArmed && --turnAlert <= 0) {
+        host.playSound(SOUND_YOUR_TURN);
+        host.vibrate(TURN_VIBRATION_MS);
+        turnAlertArmed = false;
+    }
+
+    if (animationKind != ANIMATION_NONE) {
+        advanceAnimation();
+        return;
+    }
+
+    // A tournament table left with the human alone waits for the field to move
+    // players over: play the field on until it does.
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT && table->state == PokerTable::STATE_START_HAND &&
+        table->countSeated() < 2) {
+        handClosed();
+        return;
+    }
+
+    const int32_t before = table->state;
+    if (table->step()) {
+        if (table->soundRequest) {
+            host.playSound(table->soundRequest); // 1: everybody is all-in
+            table->soundRequest = 0;
+        }
+        recordHistory();
+        takeSnapshot();
+        if (tableView.awaitingAction && tableView.toAct == HUMAN_SEAT) {
+            turnAlertArmed = true;
+            turnAlert = turnAlertFrames;
+        }
+        afterStep(before);
+        return;
+    }
+    if (table->awaitingAction && table->validSeat(table->toAct) && table->player(table->toAct).isComputer() &&
+        driver.frame() != 0) {
+        changed = true;
+        recordHistory();
+    }
+}
+
+bool TableGame::cashSeatChanges()
+{
+    RandomSource& random = RandomSource::shared();
+    bool any = false;
+    for (int32_t s = 1; s < SEATS; ++s) {
+        Player& p = table->player(s);
+        if (!p.seated) {
+            if (star == s)
+                star = NO_STAR;
+            if (random.nextInt(ARRIVAL_ODDS) == 0) {
+                seatOpponent(s);
+                any = true;
+            }
+            continue;
+        }
+        if (star == NO_STAR && !p.inHand && p.roundBet == 0 && random.nextInt(LEAVE_ODDS) == 0) {
+            p.seated = false;
+            seats[s] = SeatState();
+            any = true;
+        }
+    }
+    return any;
+}
+
+bool TableGame::endOfTournament()
+{
+    int32_t finalPlace;
+    if (playerBusted) {
+        finalPlace = field->placeOf(0);
+    } else if (field->remaining <= 1) {
+        gameFinished = true;
+        finalPlace = 1;
+    } else {
+        return false;
+    }
+    finishingPlace = finalPlace;
+    const int32_t sizeIndex = TournamentField::fieldIndex(field->entrants);
+    const int32_t prize = TableMessages::prize(sizeIndex, finalPlace, stakeLevel);
+    modalText = TableMessages::tournamentOver(gameFinished, finalPlace, prize);
+    if (prize > 0) {
+        Profile& profile = host.profile();
+        profile.addToBankroll(prize);
+        saveProfile();
+    }
+    host.playSound(SOUND_GAME_OVER);
+    // Settled here, not on the key that leaves: a game closed on this message must
+    // not offer the tournament again.
+    deleteStore(TourneyRecord::STORE_NAME);
+    deleteStore(GameSetup::STORE_NAME);
+    host.records().tourneyInProgress = false;
+    return true;
+}
+
+void TableGame::afterStep(int32_t before)
+{
+    switch (before) {
+    case PokerTable::STATE_CHOOSE_BUTTON:
+        if (setup.gameType == GameSetup::GAME_TOURNAMENT)
+            saveTourney();
+        else
+            saveGame();
+        break;
+    case PokerTable::STATE_START_HAND:
+        hideCards();
+        remarks.newHand();
+        cardsShown = false;
+        if (setup.gameType == GameSetup::GAME_TOURNAMENT && tableView.blindsRaised) {
+            modalText = TableMessages::blindsUp(tableView.smallBlind, tableView.bigBlind);
+            blindsShown = true;
+        }
+        break;
+    case PokerTable::STATE_DEAL_HOLE:
+        startAnimation(ANIMATION_DEAL, DEAL_STEPS + 2 * tableView.playersInHand);
+        break;
+    case PokerTable::STATE_FLOP:
+        startAnimation(ANIMATION_FLOP, FLOP_STEPS);
+        break;
+    case PokerTable::STATE_TURN:
+        startAnimation(ANIMATION_TURN, STREET_STEPS);
+        break;
+    case PokerTable::STATE_RIVER:
+        startAnimation(ANIMATION_RIVER, STREET_STEPS);
+        break;
+    case PokerTable::STATE_SHOWDOWN:
+        cardsShown = true;
+        break;
+    case PokerTable::STATE_PAY:
+        starEvent = remarks.choose(tableView, star);
+        startAnimation(ANIMATION_RESULT, RESULT_STEPS);
+        resultText = TableMessages::showdown(tableView, setup.gameType, HUMAN_SEAT, cardsShown);
+        // On record at once: the result may wait long for its key, and a game closed
+        // meanwhile must not take back a hand that the histories show as played.
+        if (setup.gameType == GameSetup::GAME_TOURNAMENT)
+            saveTourney();
+        else
+            saveGame();
+        break;
+    case PokerTable::STATE_SETTLE:
+        for (SeatState& s : seats) {
+            s.actionText = String();
+            s.amountText = String();
+            s.countdown = 0;
+        }
+        resultText = String();
+        handClosed();
+        break;
+    default:
+        break;
+    }
+}
+
+// After every hand: the field plays its hands, the table takes its new players,
+// and the game is saved.
+void TableGame::handClosed()
+{
+    if (setup.gameType != GameSetup::GAME_TOURNAMENT) {
+        saveGame();
+        return;
+    }
+    closeTournamentHand();
+    takeSnapshot();
+    if (!field->isOver())
+        saveTourney();
+}
+
+// The field's share of a closed hand: the table's chips go into the field, the
+// other tables play their hand, and the table takes the players balancing sent.
+void TableGame::closeTournamentHand()
+{
+    for (int32_t s = 0; s < SEATS; ++s) {
+        if (seatEntrant[s] >= 0)
+            field->setChipsAtHumanSeat(s, table->player(s).seated ? table->player(s).chips : 0);
+    }
+    field->bigBlind = table->bigBlind();
+    field->smallBlind = table->smallBlind();
+    field->advance();
+    if (field->humanSeated()) {
+        seatFromField();
+        if (table->countSeated() < 2) {
+            // No hand at this table: the blinds still follow the hands of the field.
+            table->handsPlayed = int16_t(table->handsPlayed + 1);
+            if (table->handsPlayed % table->handsPerLevel == 0 && table->level + 1 < table->levelCount)
+                table->level += 1;
+        }
+    }
+}
+
+void TableGame::hideCards()
+{
+    for (bool& shown : boardShown)
+        shown = false;
+    for (SeatState& s : seats)
+        s.holeVisible[0] = s.holeVisible[1] = false;
+}
+
+void TableGame::startAnimation(Animation kind, int32_t length)
+{
+    animationKind = kind;
+    animationCounter = 0;
+    animationLength = length;
+}
+
+void TableGame::advanceAnimation()
+{
+    changed = true;
+    ++animationCounter;
+    const int32_t n = animationCounter;
+    switch (animationKind) {
+    case ANIMATION_FLOP:
+        for (int32_t i = 0; i < 3; ++i)
+            boardShown[i] = boardShown[i] || n > 1 + 2 * i;
+        break;
+    case ANIMATION_TURN:
+        boardShown[3] = boardShown[3] || n > 2;
+        break;
+    case ANIMATION_RIVER:
+        boardShown[4] = boardShown[4] || n > 2;
+        break;
+    case ANIMATION_DEAL:
+        for (int32_t j = 0; j < tableView.playersInHand && j < SEATS; ++j) {
+            const int32_t s = tableView.handOrder[j];
+            if (s < 0)
+                continue;
+            seats[s].holeVisible[0] = seats[s].holeVisible[0] || n - j >= DEAL_STEPS;
+            seats[s].holeVisible[1] = seats[s].holeVisible[1] || n - j >= 2 * DEAL_STEPS;
+        }
+        break;
+    default:
+        break;
+    }
+    if (n < animationLength)
+        return;
+    if (animationKind == ANIMATION_DEAL) {
+        for (SeatState& s : seats)
+            s.holeVisible[0] = s.holeVisible[1] = true;
+    }
+    if (animationKind == ANIMATION_FLOP || animationKind == ANIMATION_TURN || animationKind == ANIMATION_RIVER) {
+        // A board dealt while the game was away (resumed in memory) shows whole.
+        for (int32_t i = 0; i < tableView.boardCount && i < 5; ++i)
+            boardShown[i] = true;
+    }
+    if (animationKind == ANIMATION_RESULT && starEvent != StarRemarks::NONE && star != NO_STAR) {
+        seats[star].bubble = StarRemarks::line(starEvent);
+        seats[star].bubbleTime = BUBBLE_MS;
+        starEvent = StarRemarks::NONE;
+    }
+    animationKind = ANIMATION_NONE;
+}
+
+// ---- input ----
+
+TableGame::Modal TableGame::press()
+{
+    if (blindsShown) {
+        blindsShown = false;
+        modalText = String();
+        return MODAL_CLOSED;
+    }
+    if (playerBusted || gameFinished) {
+        leaveTable();
+        return MODAL_LEAVE;
+    }
+    if (standingsShown) {
+        standingsShown = false;
+        return MODAL_CLOSED;
+    }
+    if (table->handOver) {
+        table->handOver = false;
+        // The view shows the result until it is taken again.
+        takeSnapshot();
+        return MODAL_CLOSED;
+    }
+    return MODAL_NONE;
+}
+
+bool TableGame::isHumanTurn() const
+{
+    // Not while cards are still being dealt: the human sees them before acting.
+    return setUpDone && table->awaitingAction && table->toAct == HUMAN_SEAT && table->player(HUMAN_SEAT).seated &&
+           !isOver() && animationKind == ANIMATION_NONE;
+}
+
+int32_t TableGame::humanActions(int32_t (&codes)[3]) const
+{
+    int32_t n = 0;
+    if (isHumanTurn() && tableView.awaitingAction && tableView.toAct == HUMAN_SEAT) {
+        for (int32_t code : tableView.seats[HUMAN_SEAT].actions) {
+            if (code != ACTION_NONE)
+                codes[n++] = code;
+        }
+    }
+    for (int32_t i = n; i < 3; ++i)
+        codes[i] = ACTION_NONE;
+    return n;
+}
+
+bool TableGame::chooseAction(int32_t code)
+{
+    int32_t codes[3];
+    const int32_t n = humanActions(codes);
+    if (code == ACTION_NONE || std::find(codes, codes + n, code) == codes + n)
+        return false;
+    Player& human = table->player(HUMAN_SEAT);
+    int32_t amount;
+    switch (code) {
+    case ACTION_FOLD:
+        amount = -1;
+        break;
+    case ACTION_CHECK:
+        amount = 0;
+        break;
+    case ACTION_CALL:
+        amount = table->toCall(HUMAN_SEAT);
+        break;
+    case ACTION_BET:
+    case ACTION_RAISE: {
+        const int32_t minimum = table->minRaiseTo(HUMAN_SEAT);
+        entry.open(minimum, human.chips, table->minRaise, minimum);
+        return true;
+    }
+    case ACTION_ALL_IN:
+        amount = human.chips;
+        break;
+    default:
+        return true; // waiting: nothing to do
+    }
+    if (!table->act(amount))
+        return false;
+    humanActed();
+    return true;
+}
+
+void TableGame::confirmAmount()
+{
+    if (!entry.isOpen() || !isHumanTurn())
+        return;
+    const int32_t minimum = entry.getMinimum();
+    const int32_t maximum = entry.getMaximum();
+    if (!entry.confirm())
+        return;
+    const int32_t amount = entry.amount();
+    if (table->act(amount)) {
+        entry.close();
+        humanActed();
+        return;
+    }
+    // Refused after all: stay open with the amount kept in range.
+    entry.open(minimum, maximum, table->minRaise, std::max(minimum, std::min(amount, maximum)));
+}
+
+void TableGame::recordHistory()
+{
+    history.observe(*table, currentTimeMillis());
+    if (!history.handReady())
+        return;
+    const int64_t number = host.reserveHandNumber();
+    if (number < 0) {
+        history.takeHand(0); // no histories kept: let the hand go
+        return;
+    }
+    const int64_t start = history.handStartMillis();
+    host.keepHand(history.takeHand(number), start);
+}
+
+void TableGame::humanActed()
+{
+    recordHistory();
+    turnAlertArmed = false;
+    takeSnapshot();
+}
+
+void TableGame::showStandings()
+{
+    if (setup.gameType == GameSetup::GAME_TOURNAMENT)
+        standingsShown = true;
+}
+
+String TableGame::message() const
+{
+    if (isModalMessage())
+        return modalText;
+    if (tableView.handOver && animationKind != ANIMATION_RESULT)
+        return resultText;
+    return String();
+}
+
+bool TableGame::faceUp(int32_t s) const
+{
+    return s == HUMAN_SEAT || (cardsShown && tableView.seats[s].inHand);
+}
+
+// ---- leaving and hidden actions ----
+
+void TableGame::leaveTable()
+{
+    if (left)
+        return;
+    left = true;
+    Profile& profile = host.profile();
+    if (setup.gameType != GameSetup::GAME_TOURNAMENT) {
+        const Player& human = table->player(HUMAN_SEAT);
+        profile.addToBankroll(int64_t(std::max(0, human.chips)) + std::max(0, human.roundBet));
+        deleteStore(GameRecord::STORE_NAME);
+        host.records().gameInProgress = false;
+    }
+    deleteStore(GameSetup::STORE_NAME);
+    profile.handStartChips = 0;
+    saveProfile();
+}
+
+void TableGame::hiddenActionA()
+{
+    for (int32_t s = 1; s < SEATS; ++s) {
+        if (table->player(s).seated)
+            table->player(s).chips = clampedSum(table->player(s).chips, 10 * s);
+    }
+    takeSnapshot();
+}
+
+void TableGame::hiddenActionB()
+{
+    for (int32_t s = 0; s < SEATS; ++s)
+        table->player(s).forceCall = 1;
+}
+
+// ---- records ----
+
+void TableGame::saveGame()
+{
+    GameRecordClient& records = host.records();
+    records.table = table.raw();
+    records.humanSeat = HUMAN_SEAT;
+    for (int32_t s = 0; s < SEATS; ++s)
+        records.avatars[s] = seats[s].avatar;
+    host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
+    RecordStore::saveObject(GameRecord::STORE_NAME, records, host.fileSystem());
+    saveProfile();
+}
+
+void TableGame::saveTourney()
+{
+    GameRecordClient& records = host.records();
+    records.table = table.raw();
+    records.field = field.raw();
+    if (RecordStore::saveObject(TourneyRecord::STORE_NAME, records, host.fileSystem()))
+        records.tourneyInProgress = true;
+    saveProfile();
+}
+
+bool TableGame::loadStore(const char* storeName)
+{
+    return RecordStore::loadObject(String(storeName), host.records(), host.fileSystem());
+}
+
+void TableGame::deleteStore(const char* storeName)
+{
+    RecordStore::deleteRecordStore(String(storeName), host.fileSystem());
+}
+
+void TableGame::saveProfile()
+{
+    host.profile().saveProfile(host.fileSystem());
+}

@@ -1,0 +1,218 @@
+#pragma once
+
+#include "core/io/GameSetup.h"
+#include "core/runtime/SharedPointer.h"
+#include "core/runtime/String.h"
+#include "poker/HandHistoryWriter.h"
+#include "poker/PokerTable.h"
+#include "poker/TableDriver.h"
+#include "poker/TableView.h"
+#include "poker/TournamentField.h"
+#include "table/AmountEntry.h"
+#include "table/OpponentFactory.h"
+#include "table/StarRemarks.h"
+
+#include <cstdint>
+
+class FileSystem;
+class TableHost;
+
+// One game at the table as the table screen plays it, without any drawing: the
+// table set up or resumed, one frame of the driver per tick (computer turns, the
+// deal, flop, turn, river and result animations, opponents who come and go, the
+// tournament around the table), the seat texts, the human's actions and bet
+// amount, the messages between hands, saving as soon as a hand's pots are paid
+// and again when it closes, and the chips paid back when the game ends. The human
+// sits in seat 0.
+class TableGame {
+public:
+    static constexpr int32_t HUMAN_SEAT = 0;
+    static constexpr int32_t SEATS = PokerTable::SEATS;
+    static constexpr int32_t NO_STAR = 255;
+    static constexpr int32_t DEFAULT_AVATAR = 6;
+    static constexpr int32_t SEAT_TEXT_MS = 3000;
+    static constexpr int32_t BUBBLE_MS = 4000;
+    static constexpr int32_t TURN_VIBRATION_MS = 500;
+    static constexpr int32_t TOURNAMENT_CHIPS = 500;
+
+    // Sound resource ids.
+    static constexpr int32_t SOUND_GAME_OVER = 0;
+    static constexpr int32_t SOUND_YOUR_TURN = 2;
+    static constexpr int32_t SOUND_FOLD = 5;
+    static constexpr int32_t SOUND_CHIPS = 6;
+
+    // Per frame: a cash table's empty seat fills with chance 1 in ARRIVAL_ODDS, an
+    // opponent out of the hand leaves with chance 1 in LEAVE_ODDS.
+    static constexpr int32_t ARRIVAL_ODDS = 200;
+    static constexpr int32_t LEAVE_ODDS = 20000;
+
+    enum Animation : int32_t {
+        ANIMATION_NONE = -1,
+        ANIMATION_FLOP = 1,
+        ANIMATION_TURN = 2,
+        ANIMATION_RIVER = 3,
+        ANIMATION_RESULT = 4,
+        ANIMATION_DEAL = 5,
+    };
+
+    // What a key or pointer press did to the modal views.
+    enum Modal : int32_t {
+        MODAL_NONE = 0,  // no modal view: the press is the game's
+        MODAL_CLOSED = 1,
+        MODAL_LEAVE = 2, // the game is over: leaveTable() has run, go to the main menu
+    };
+
+    struct SeatState {
+        String name; // as seated; the painter fits it to the seat's box
+        uint8_t avatar = DEFAULT_AVATAR;
+        String actionText; // the last action, shown while countdown runs
+        String amountText;
+        int32_t countdown = 0; // ms
+        bool holeVisible[2] = {false, false};
+        String bubble; // a remark of the star
+        int32_t bubbleTime = 0; // ms
+        String chipsText, betText, winningsText;
+        int32_t shownChips = -1, shownBet = -1, shownWinnings = -1;
+    };
+
+    // The setup is copied; the host must outlive the game.
+    TableGame(TableHost& host, const GameSetup& setup, bool resume);
+    ~TableGame();
+    TableGame(const TableGame&) = delete;
+    TableGame& operator=(const TableGame&) = delete;
+
+    // Table setup, once per new game when its screen is first shown. turnAlertFrames:
+    // frames before the human is reminded that it is its turn.
+    void setUp(int32_t turnAlertFrames);
+    bool isSetUp() const { return setUpDone; }
+    // One frame of frameMs milliseconds. True when anything drawn changed.
+    bool tick(int32_t frameMs);
+
+    // Input. The modal views first, in their order; then actions and amount entry.
+    Modal press();
+    // ActionCodes the human may choose now; empty when it is not its turn.
+    int32_t humanActions(int32_t (&codes)[3]) const;
+    bool isHumanTurn() const;
+    // Carries out an offered action: fold, check, call, all-in at once; bet or raise
+    // open the amount entry at the minimum raise. False when not offered now.
+    bool chooseAction(int32_t code);
+    AmountEntry& amount() { return entry; }
+    const AmountEntry& amount() const { return entry; }
+    // Select in the amount entry: acts with the amount when it is in range.
+    void confirmAmount();
+    void cancelAmount() { entry.close(); }
+    void showStandings();
+    void setHumanName(const String& name, int32_t avatar);
+
+    // Pays the chips back once the game has ended (busted, heads-up or tournament
+    // over): the human's stack and bet go to the bankroll of a cash or heads-up game,
+    // the saved records are deleted and the profile saved. Runs once.
+    void leaveTable();
+
+    // The human's chips in the saved cash or heads-up game, read from the store
+    // without touching any table (the screen that played it may be gone); -1 when
+    // there is none or it cannot be read (checked against table when given). For
+    // paying a saved game back when a new game replaces it.
+    static int32_t savedGameChips(const PokerTable* table, FileSystem* fileSystem);
+
+    // The hidden key sequences: every opponent gets 10 x its seat number in chips;
+    // every player calls once more.
+    void hiddenActionA();
+    void hiddenActionB();
+
+    // State for drawing.
+    int32_t getVariant() const { return setup.gameType; }
+    int32_t getStakeLevel() const { return stakeLevel; }
+    const TableView& view() const { return tableView; }
+    const SeatState& seat(int32_t s) const { return seats[s]; }
+    bool boardVisible(int32_t i) const { return i >= 0 && i < 5 && boardShown[i]; }
+    // Cards are face up for the human and, after a showdown, for everybody in the hand.
+    bool faceUp(int32_t seatIndex) const;
+    int32_t starSeat() const { return star; }
+    Animation animation() const { return animationKind; }
+    int32_t animationStep() const { return animationCounter; }
+    // The message of the message box: the end of the game, the new blinds, or the
+    // result of the hand while it waits to be acknowledged; empty when none.
+    String message() const;
+    bool isModalMessage() const { return playerBusted || gameFinished || blindsShown; }
+    bool isStandingsShown() const { return standingsShown; }
+    bool isBusted() const { return playerBusted; }
+    bool isFinished() const { return gameFinished; }
+    bool isOver() const { return playerBusted || gameFinished; }
+    bool hasLeft() const { return left; }
+    // The finishing place once the tournament is over for the human, else -1.
+    int32_t place() const { return finishingPlace; }
+    bool isTurnAlertArmed() const { return turnAlertArmed; }
+    const TournamentField& tournament() const { return *field; }
+    PokerTable& pokerTable() { return *table; }
+    const PokerTable& pokerTable() const { return *table; }
+
+private:
+    void setUpTournament();
+    // True when the record was saved with its hand paid but not yet closed.
+    bool normaliseLoadedState();
+    void setUpCashGame();
+    void seatOpponent(int32_t seatIndex);
+    bool nameTaken(const String& name) const;
+    void seatFromField();
+    void takeSnapshot();
+    void refreshSeatTexts();
+    void setSeatText(int32_t s, int32_t textId, bool withAmount);
+
+    void drive(int32_t frameMs);
+    bool cashSeatChanges();
+    bool endOfTournament();
+    void afterStep(int32_t stateBefore);
+    void handClosed();
+    void closeTournamentHand();
+    void advanceAnimation();
+    void startAnimation(Animation kind, int32_t length);
+    void hideCards();
+    void humanActed();
+    // Shows the table to the hand-history writer after every change, and keeps each
+    // hand it finishes.
+    void recordHistory();
+
+    void saveGame();
+    void saveTourney();
+    bool loadStore(const char* storeName);
+    void deleteStore(const char* storeName);
+    void saveProfile();
+
+    TableHost& host;
+    GameSetup setup;
+    bool resume;
+    int32_t stakeLevel;
+    SharedPointer<PokerTable> table;
+    SharedPointer<TournamentField> field;
+    TableDriver driver;
+    HandHistoryWriter history;
+    TableView tableView;
+    SeatState seats[SEATS];
+    int32_t seatEntrant[SEATS] = {-1, -1, -1, -1, -1, -1};
+    OpponentFactory opponents;
+    StarRemarks remarks;
+    AmountEntry entry;
+
+    bool setUpDone = false;
+    bool changed = false; // since the last tick
+    int32_t star = NO_STAR;
+    StarRemarks::Event starEvent = StarRemarks::NONE;
+    bool boardShown[5] = {};
+    bool cardsShown = false; // the hand went to a showdown
+    Animation animationKind = ANIMATION_NONE;
+    int32_t animationCounter = 0;
+    int32_t animationLength = 0;
+    String resultText;
+    String modalText;
+
+    bool playerBusted = false;
+    bool gameFinished = false;
+    bool standingsShown = false;
+    bool blindsShown = false;
+    bool left = false;
+    int32_t finishingPlace = -1;
+    int32_t turnAlertFrames = 0;
+    int32_t turnAlert = 0;
+    bool turnAlertArmed = false;
+};
