@@ -1,10 +1,10 @@
 // The message panel over the table keeps a message whole where it can: the panel's
 // own font while four lines hold it, the smaller one when they do not, and a cut
 // only when even that fails.
-#include "ScreenFixture.h"
+#include "ui/ScreenFixture.h"
 
-#include "screens/MessageBoxItem.h"
-#include "screens/TableArt.h"
+#include "table/view/MessageBoxItem.h"
+#include "table/view/TableArt.h"
 
 #include "core/lcdui/2d/DisplayTables.h"
 
