@@ -10,7 +10,6 @@ void AmountEntry::open(int32_t low, int32_t high, int32_t raiseStep, int32_t pre
     step = std::max(1, raiseStep);
     opened = true;
     setAmount(preset);
-    presetShown = true;
 }
 
 void AmountEntry::close()
@@ -28,9 +27,9 @@ bool AmountEntry::type(char16_t c)
     }
     if (c < u'0' || c > u'9')
         return false;
-    if (presetShown) {
+    if (untyped) {
         length = 0;
-        presetShown = false;
+        untyped = false;
     }
     // A leading zero is replaced rather than kept in front of the number.
     if (length == 1 && digits[0] == '0')
@@ -43,7 +42,7 @@ bool AmountEntry::type(char16_t c)
 
 void AmountEntry::setAmount(int32_t value)
 {
-    presetShown = false;
+    untyped = true;
     value = std::max(0, value);
     length = std::snprintf(digits, sizeof digits, "%d", int(value));
     if (length < 0 || length > MAX_DIGITS)
@@ -69,7 +68,8 @@ bool AmountEntry::clear()
         close();
         return true;
     }
-    presetShown = false;
+    // Deleting a digit makes the shown number the player's own to go on typing.
+    untyped = false;
     --length;
     refresh();
     return false;

@@ -18,9 +18,12 @@ public:
     void close();
     bool isOpen() const { return opened; }
 
-    // A typed character: a digit is appended, "*", "a" and "A" put the maximum in.
-    // False for any other character, which changes nothing.
+    // A typed character: a digit is appended, or replaces an amount the player did
+    // not type; "*", "a" and "A" put the maximum in. False for any other character,
+    // which changes nothing.
     bool type(char16_t c);
+    // An amount put in for the player (an arrow step, the stack, a clamp): the next
+    // digit typed replaces it.
     void setAmount(int32_t value);
     void allIn() { setAmount(maximum); }
     // Up/right and down/left: one step, kept inside the range; nothing when the
@@ -50,7 +53,8 @@ private:
     int32_t betAmount = 0;
     char digits[MAX_DIGITS + 1] = {};
     int32_t length = 0;
-    // The amount shown on opening stands as if selected: the first digit typed
-    // replaces it, so typing 100 bets 100 and not the preset followed by 100.
-    bool presetShown = false;
+    // An amount the game put in (the preset, a step, the stack, a clamp) stands as
+    // if selected: the first digit typed replaces it, so typing 100 bets 100 and
+    // not the shown amount followed by 100.
+    bool untyped = false;
 };

@@ -61,6 +61,11 @@ void TextField::cancelPending()
     lastPressTime = 0;
 }
 
+bool TextField::pendingExpired() const
+{
+    return pendingGroup >= 0 && currentTimeMillis() - lastPressTime >= MULTI_TAP_TIMEOUT_MS;
+}
+
 void TextField::commit(bool toEnd)
 {
     if (pendingGroup >= 0 && !toEnd && cursor < text.length())
@@ -127,7 +132,7 @@ bool TextField::handleEvent(int32_t type, int32_t p1, int32_t p2)
         return true;
     }
     if (type == EVENT_TICK) {
-        if (pendingGroup < 0 || currentTimeMillis() - lastPressTime < MULTI_TAP_TIMEOUT_MS)
+        if (!pendingExpired())
             return false;
         commit(/*toEnd=*/false);
         repaint();
@@ -139,6 +144,10 @@ bool TextField::handleEvent(int32_t type, int32_t p1, int32_t p2)
     case KEY_CHAR: {
         if (isNumeric())
             return false;
+        // The tick that commits a letter may come up to a frame late: a press after
+        // the timeout starts a new letter all the same.
+        if (pendingExpired())
+            commit(/*toEnd=*/false);
         const int32_t group = keyboardType == MultiTapKeys::KEYBOARD_SMARTPHONE_KEYPAD ? groupFor(c) : -1;
         if (group < 0)
             insertChar(c);

@@ -57,6 +57,8 @@ private:
     bool takes(char16_t c) const;
     bool isFull() const { return maxLength > 0 && text.length() >= maxLength; }
     void multiTap(int32_t group);
+    // A letter pending for the multi-tap timeout or longer.
+    bool pendingExpired() const;
     void cancelPending();
 
     StringBuffer text;

@@ -218,12 +218,17 @@ TEST(AmountEntryTest, ClampingKeysClearAndConfirm)
     entry.decrease();
     EXPECT_EQ(entry.amount(), 1400);
 
-    // Typing appends to the field: "1400" + "5" is out of range.
-    EXPECT_TRUE(entry.type(u'5'));
-    EXPECT_EQ(entry.amount(), 14005);
+    // The stepped amount gives way to the first digit, the next append.
+    for (char16_t c : { u'5', u'0', u'0', u'0', u'0' })
+        EXPECT_TRUE(entry.type(c));
+    EXPECT_EQ(entry.amount(), 50000);
     EXPECT_FALSE(entry.confirm());
     EXPECT_TRUE(entry.isOpen());
     EXPECT_EQ(entry.amount(), 1500) << "the nearer bound";
+    // A digit deleted from the clamped amount leaves the rest to be typed on.
+    EXPECT_FALSE(entry.clear());
+    EXPECT_TRUE(entry.type(u'9'));
+    EXPECT_EQ(entry.amount(), 1509);
     EXPECT_FALSE(entry.clear());
     EXPECT_FALSE(entry.clear());
     EXPECT_FALSE(entry.clear());

@@ -163,10 +163,15 @@ bool TableScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
         if (!modalPress())
             key(p1, p1 == KEY_CHAR ? char16_t(p2) : 0);
         break;
-    case EVENT_KEYPAD:
-        if (tableGame.amount().isOpen())
-            amountKey(KEY_CHAR, char16_t(p2));
-        break;
+    case EVENT_KEYPAD: {
+        // A digit the amount takes here is not typed again when the same key comes
+        // back as a character; anything else goes on to the key handling.
+        if (!tableGame.amount().isOpen() || !tableGame.amount().type(char16_t(p2)))
+            return false;
+        syncWidgets();
+        repaint();
+        return true;
+    }
     case EVENT_POINTER_PRESSED:
         if (!modalPress())
             Screen::handleEvent(type, p1, p2);

@@ -2,6 +2,10 @@
 
 #include "app/input/KeyEventTarget.h"
 #include "ui/Events.h"
+#include "ui/TextField.h"
+
+#include "core/runtime/Clock.h"
+#include "host/headless/FakeTimeSource.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +55,53 @@ private:
 // EVENT_KEY KEY_CHAR and EVENT_KEYPAD as FakeTarget logs them.
 std::string key(int32_t ch) { return "1 1 " + std::to_string(ch); }
 std::string keypad(int32_t ch) { return "6 1 " + std::to_string(ch); }
+
+// A text field behind the mapper, with the frame timer's tick every 100 ms of a
+// fake clock, as the window drives the name entry.
+class FieldTarget : public KeyEventTarget {
+public:
+    explicit FieldTarget(const KeyMapper& mapper)
+        : field(String("Name"), String(), 10, 0, keysOf(mapper))
+    {
+        processClock().setUp(clock);
+    }
+
+    bool passesInputGuard() override { return true; }
+    bool isOverlayShown() override { return false; }
+    void dismissOverlay() override { }
+    bool sendEvent(int32_t type, int32_t p1, int32_t p2) override { return field.handleEvent(type, p1, p2); }
+
+    // Time passes in steps that stop at each tick; the first tick is 50 ms ahead.
+    void wait(uint32_t ms)
+    {
+        while (ms > 0) {
+            const uint32_t step = ms < toTick ? ms : toTick;
+            clock.advance(step);
+            ms -= step;
+            toTick -= step;
+            if (toTick == 0) {
+                field.handleEvent(EVENT_TICK, 0, 0);
+                toTick = 100;
+            }
+        }
+    }
+
+    std::string text() const { return field.getText().toUtf8(); }
+
+    FakeTimeSource clock { FakeTimeSource::NEW_YEAR_2026, 5000 };
+    TextField field;
+    uint32_t toTick = 50;
+
+private:
+    static MultiTapKeys keysOf(const KeyMapper& mapper)
+    {
+        MultiTapKeys keys;
+        keys.keyboardType = mapper.getKeyboardType();
+        keys.keyList = mapper.getKeyList();
+        keys.cycleStrings = mapper.getCycleStrings();
+        return keys;
+    }
+};
 
 constexpr int32_t VK_SHIFT = 0x10;
 constexpr int32_t VK_F8 = 0x77;
@@ -262,4 +313,30 @@ TEST(KeyMapperTest, OtherProfilesTranslateThroughTheirTables)
     twenty.keyDown(0xEC, target); // modifier A: digits and signs
     twenty.character('q', target);
     EXPECT_EQ(target.sent(), (Calls { keypad('2'), key('t'), key('!') }));
+}
+
+TEST(KeyMapperTest, MultiTapLettersFollowTheTimeoutOfEachPress)
+{
+    KeyMapper mapper("", 2);
+    FieldTarget target(mapper);
+    // Within 1200 ms a press cycles on; the ticks between commit nothing.
+    mapper.character('2', target);
+    target.wait(1199);
+    mapper.character('2', target);
+    EXPECT_EQ(target.text(), "b");
+    // 1250 ms on, the next press comes before the tick that would commit the letter
+    // (the next tick is 1 ms away): it starts a new letter all the same.
+    target.wait(1250);
+    mapper.character('2', target);
+    EXPECT_EQ(target.text(), "ba");
+    // Exactly at the timeout, between ticks, too.
+    target.wait(1200);
+    mapper.character('2', target);
+    EXPECT_EQ(target.text(), "baa");
+    // A tick past the timeout commits, and another key commits at once.
+    target.wait(1300);
+    EXPECT_EQ(target.field.getPendingGroup(), -1);
+    mapper.character('3', target);
+    mapper.character('2', target);
+    EXPECT_EQ(target.text(), "baada");
 }

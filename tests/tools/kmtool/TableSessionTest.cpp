@@ -383,3 +383,67 @@ TEST(TableSessionTest, TournamentClosedAtItsEndIsNotResumable)
         EXPECT_EQ(field(third.dumps[0], "profile.bankroll"), "5000");
     }
 }
+
+// A bet amount typed with the digit keys on each kind of keyboard: every digit is
+// typed once, and whatever the game put in the field (the preset, a clamp, an arrow
+// step, the whole stack) gives way to the first digit typed. Then 100 is bet: the
+// player's bet grows by exactly 100, in the dump and in the hand history.
+TEST(TableSessionTest, TypedAmountsAreBetAsTypedOnEveryKeyboard)
+{
+    const std::string toTurn = TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 6000\n";
+    const std::string entry = "dump\n"
+                              "key 0x33\nwait 100\ndump\n"           // 1: Raise opens at the preset
+                              "key 0x31\ndump\n"                     // 2: one digit
+                              "key RETURN\ndump\n"                   // 3: below the minimum: clamped
+                              "key 0x33\nkey 0x30\nkey 0x30\ndump\n" // 4: typed over the clamp
+                              "key UP\ndump\n"                       // 5: one step up
+                              "key 0x34\ndump\n"                     // 6: typed over the step
+                              "type a\ndump\n"                       // 7: the whole stack
+                              "key 0x32\nkey 0x35\ndump\n"           // 8: typed over the stack
+                              "key BACKSPACE\nkey BACKSPACE\ndump\n"   // 9: deleted to an empty field
+                              "key 0x31\nkey 0x30\nkey 0x30\ndump\n" // 10: 100
+                              "key RETURN\nwait 100\ndump\n";        // 11: bet
+    const std::string foldToTheEnd = repeat(10, "wait 2000\nkey 0x31\n") + "quit\n";
+    for (const std::string options :
+        { "", "--keyboard keypad", "--keyboard none", "--device \"Palm Treo 700w\"" }) {
+        SCOPED_TRACE(options);
+        TempFolder data;
+        PlayRun run = playScript(toTurn + entry + foldToTheEnd, options + " --seed 4 --data-dir " + data.path);
+        ASSERT_EQ(run.status, 0) << run.error;
+        ASSERT_EQ(run.dumps.size(), 12u);
+        const std::vector<std::string>& d = run.dumps;
+        ASSERT_EQ(field(d[0], "table.actions"), "[1,4,6]"); // fold, call, raise
+        const int minimum = std::stoi(field(d[1], "table.minAmount"));
+        const int maximum = std::stoi(field(d[1], "table.maxAmount"));
+        ASSERT_GT(minimum, 1);
+        ASSERT_GT(maximum, 400);
+        EXPECT_EQ(field(d[1], "table.betEntry"), "true");
+        EXPECT_EQ(std::stoi(field(d[1], "table.amount")), minimum);
+        const int step = std::stoi(field(d[5], "table.amount")) - 300;
+        EXPECT_GT(step, 0);
+        const int expected[] = { 1, minimum, 300, 300 + step, 4, maximum, 25, 0, 100 };
+        for (size_t i = 0; i < std::size(expected); ++i) {
+            EXPECT_EQ(field(d[i + 2], "table.betEntry"), "true") << "dump " << i + 2;
+            EXPECT_EQ(field(d[i + 2], "table.amount"), std::to_string(expected[i])) << "dump " << i + 2;
+        }
+
+        // The player sits in seat 0; its bet so far (a blind, or nothing) plus 100.
+        const std::string before = field(d[10], "table.seats");
+        const std::string after = field(d[11], "table.seats");
+        const int betBefore = std::stoi(field(before.substr(1), "bet"));
+        const int betAfter = std::stoi(field(after.substr(1), "bet"));
+        EXPECT_EQ(field(d[11], "table.betEntry"), "false");
+        EXPECT_EQ(betAfter, betBefore + 100);
+        EXPECT_EQ(field(after.substr(1), "action"), "\"Raise $" + std::to_string(betAfter) + "\"");
+        const std::string name = field(after.substr(1), "name");
+        const std::string raise = name.substr(1, name.size() - 2) + ": raises ";
+        const std::string to = " to " + std::to_string(betAfter) + "\n";
+        bool raised = false;
+        for (const std::string& line : handHistoryLines(data.path)) {
+            raised = raised
+                || (line.rfind(raise, 0) == 0 && line.size() > to.size()
+                    && line.compare(line.size() - to.size(), to.size(), to) == 0);
+        }
+        EXPECT_TRUE(raised) << "no raise to " << betAfter << " in the hand history";
+    }
+}
