@@ -96,6 +96,8 @@ public:
     void commandAction(Command* command, Screen* screen) override;
     void showScreen(int32_t id, bool push) override;
     void splashStep() override;
+    void skipSplashes() override { splashSkipped = true; }
+    bool splashesSkipped() const override { return splashSkipped; }
     void setCashBankroll(int32_t chips) override;
     Profile* playerProfile() override { return &profile; }
     bool saveProfile() override;
@@ -181,6 +183,7 @@ private:
     SharedPointer<Screen> splashScreen;
     int32_t splashStepNumber = 0;
     int64_t splashStart = 0;
+    bool splashSkipped = false;
     bool soundQuestionAsked = false;
     int32_t helpTopic = 0;
 
