@@ -165,7 +165,7 @@ void GameController::splashStep()
         ++splashStepNumber;
         return;
     }
-    if (currentTimeMillis() - splashStart < displayTables().scalars.splashDuration[1]) {
+    if (!splashSkipped && currentTimeMillis() - splashStart < displayTables().scalars.splashDuration[1]) {
         if (splashScreen.raw())
             splashScreen->repaint();
         return;

@@ -97,6 +97,8 @@ public:
     void commandAction(Command* command, Screen* screen) override;
     void showScreen(int32_t id, bool push) override;
     void splashStep() override;
+    void skipSplashes() override { splashSkipped = true; }
+    bool splashesSkipped() const override { return splashSkipped; }
     void setCashBankroll(int32_t chips) override;
     Profile* playerProfile() override { return &profile; }
     bool saveProfile() override;
@@ -184,6 +186,7 @@ private:
     SharedPointer<Screen> splashScreen;
     int32_t splashStepNumber = 0;
     int64_t splashStart = 0;
+    bool splashSkipped = false;
     bool soundQuestionAsked = false;
     int32_t helpTopic = 0;
 

@@ -5,6 +5,7 @@
 #include "core/runtime/Clock.h"
 #include "host/HostWindow.h"
 #include "app/input/KeyMapper.h"
+#include "app/input/PadMapping.h"
 #include "ui/Events.h"
 #include "ui/PopupMenu.h"
 #include "ui/Screen.h"
@@ -157,6 +158,14 @@ void GameWindow::dispatch(const HostEvent& event)
         // Events carry one UTF-16 unit; nothing the game can draw lies beyond them.
         if (display && keys && event.character <= 0xFFFF)
             keys->character(static_cast<int32_t>(event.character), *this);
+        break;
+    case HostEvent::Type::PadDown:
+        if (display && keys)
+            PadMapping::press(event.key, *keys, *this);
+        break;
+    case HostEvent::Type::PadUp:
+        if (display && keys)
+            PadMapping::release(event.key, *keys, *this);
         break;
     case HostEvent::Type::PointerPressed:
         pointer(EVENT_POINTER_PRESSED, event.x, event.y, /*dismisses=*/true);

@@ -1,5 +1,7 @@
 #include "screens/LoadingScreen.h"
 
+#include "screens/SplashScreen.h"
+
 #include "ui/Events.h"
 #include "ui/ScreenController.h"
 
@@ -18,8 +20,14 @@ LoadingScreen::~LoadingScreen() = default;
 
 bool LoadingScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
 {
-    if (type != EVENT_TICK)
+    if (type != EVENT_TICK) {
+        // The steps still all run, one a tick; only the wait after them is cut.
+        if (listener && SplashScreen::isPress(type)) {
+            listener->skipSplashes();
+            return true;
+        }
         return Screen::handleEvent(type, p1, p2);
+    }
     ++loadingTicks;
     repaint();
     // Last: the step that ends loading switches to another screen, which may

@@ -54,13 +54,20 @@ void SplashScreen::animate()
 
 bool SplashScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
 {
-    const bool due = currentTimeMillis() >= startTime + duration();
+    if (listener && isPress(type))
+        listener->skipSplashes();
+    const bool skipped = listener && listener->splashesSkipped();
+    const bool due = skipped || currentTimeMillis() >= startTime + duration();
     if (variant == VARIANT_TITLE) {
         if (due && listener) {
             listener->showScreen(NEXT_AFTER_TITLE, /*push=*/false);
             return true;
         }
         return Screen::handleEvent(type, p1, p2);
+    }
+    if (skipped) {
+        listener->showScreen(NEXT_AFTER_LOGOS, /*push=*/false);
+        return true;
     }
     if (type != EVENT_TICK)
         return Screen::handleEvent(type, p1, p2);
@@ -71,6 +78,13 @@ bool SplashScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
         listener->showScreen(NEXT_AFTER_LOGOS, /*push=*/false);
     }
     return true;
+}
+
+bool SplashScreen::isPress(int32_t type)
+{
+    // Releases do not count: the release of the key that left the previous screen
+    // must not skip the next one on its own.
+    return type == EVENT_KEY || type == EVENT_KEYPAD || type == EVENT_POINTER_PRESSED;
 }
 
 void SplashScreen::paintContent(Base2DGraphics& g)

@@ -7,7 +7,8 @@
 // The timed splash screens shown before loading: variant 1 fades three logos in
 // and out once and then hands over to screen 3; variant 3 shows the title picture
 // and hands over to the loading screen (2) on the first event after its time.
-// Durations are the display tables' splash durations, read when checked.
+// Durations are the display tables' splash durations, read when checked. A key
+// press or a click skips them: this screen and the ones after it move on at once.
 class SplashScreen : public Screen {
 public:
     static constexpr int32_t VARIANT_LOGOS = 1;
@@ -26,6 +27,9 @@ public:
     // Brightness of each logo, 0 (not drawn) to 3.
     int32_t logoState(int32_t k) const { return logoStates[k]; }
     int32_t getCycleCount() const { return cycleCount; }
+
+    // A key press, typed character or pointer press: what skips the start-up screens.
+    static bool isPress(int32_t type);
 
 private:
     void animate();

@@ -22,3 +22,6 @@ constexpr int32_t KEY_DOWN = 9;
 constexpr int32_t KEY_SOFT_LEFT = 10;
 constexpr int32_t KEY_SOFT_RIGHT = 11;
 constexpr int32_t KEY_SELECT = 12;
+// The desktop's Delete: removes what follows the cursor where there is one, else
+// acts as KEY_CLEAR. No keypad profile produces it.
+constexpr int32_t KEY_DELETE = 13;

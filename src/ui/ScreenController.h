@@ -22,6 +22,11 @@ public:
     // One start-up loading step; the loading screen calls it on every tick.
     virtual void splashStep() = 0;
 
+    // The player pressed a key or clicked on a start-up screen: from then on the
+    // splash screens move on at once and loading ends as soon as its steps are done.
+    virtual void skipSplashes() { }
+    virtual bool splashesSkipped() const { return false; }
+
     // The player's cash bankroll in whole chips (the hidden "wwww" sequence sets it).
     virtual void setCashBankroll(int32_t chips) = 0;
 

@@ -167,6 +167,14 @@ bool TextField::handleEvent(int32_t type, int32_t p1, int32_t p2)
         }
         return text.length() > 0 || consumeBackWhenEmpty;
     }
+    case KEY_DELETE:
+        // A pending letter is kept: it stands before the cursor once committed.
+        commit(/*toEnd=*/false);
+        if (cursor < text.length()) {
+            text.deleteCharAt(cursor);
+            repaint();
+        }
+        return text.length() > 0;
     case KEY_LEFT:
         if (cursor <= 0)
             return false;

@@ -92,6 +92,10 @@ private:
         case Kind::KeyUp:
             post(HostEvent::Type::KeyUp, step.key);
             return true;
+        case Kind::Pad:
+            post(HostEvent::Type::PadDown, step.key);
+            post(HostEvent::Type::PadUp, step.key);
+            return true;
         case Kind::Type:
             for (char32_t c : step.text)
                 post(HostEvent::Type::Character, 0, static_cast<uint32_t>(c));

@@ -19,6 +19,15 @@ constexpr NamedKey NAMED_KEYS[] = {
     { "F1", 0x70 }, { "F2", 0x71 }, { "SHIFT", 0x10 },
 };
 
+// SDL's game controller button names and numbers, and the left trigger as the
+// host reports it pulled.
+constexpr NamedKey PAD_BUTTONS[] = {
+    { "A", 0 }, { "B", 1 }, { "X", 2 }, { "Y", 3 }, { "BACK", 4 }, { "GUIDE", 5 }, { "START", 6 },
+    { "LEFTSTICK", 7 }, { "RIGHTSTICK", 8 }, { "LEFTSHOULDER", 9 }, { "RIGHTSHOULDER", 10 },
+    { "DPAD_UP", 11 }, { "DPAD_DOWN", 12 }, { "DPAD_LEFT", 13 }, { "DPAD_RIGHT", 14 },
+    { "LEFTTRIGGER", 32 },
+};
+
 [[noreturn]] void refuse(int32_t line, const std::string& what)
 {
     throw ToolError("line " + std::to_string(line) + ": " + what);
@@ -74,6 +83,15 @@ int32_t PlayScript::keyCode(const std::string& name)
     return -1;
 }
 
+int32_t PlayScript::padButton(const std::string& name)
+{
+    for (const NamedKey& button : PAD_BUTTONS) {
+        if (name == button.name)
+            return button.code;
+    }
+    return -1;
+}
+
 std::vector<PlayStep> PlayScript::parse(std::istream& in)
 {
     std::vector<PlayStep> steps;
@@ -109,6 +127,12 @@ std::vector<PlayStep> PlayScript::parse(std::istream& in)
             step.key = keyCode(args[0]);
             if (step.key < 0)
                 refuse(lineNumber, "unknown key '" + args[0] + "'");
+        } else if (command == "pad") {
+            expect(1);
+            step.kind = PlayStep::Kind::Pad;
+            step.key = padButton(args[0]);
+            if (step.key < 0)
+                refuse(lineNumber, "unknown pad button '" + args[0] + "'");
         } else if (command == "type") {
             // The rest of the line after one separating space, spaces included.
             size_t start = raw.find("type") + 4;

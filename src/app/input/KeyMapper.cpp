@@ -188,6 +188,9 @@ bool KeyMapper::fixedKeyDown(int32_t vk, int32_t& code) const
     case VK_SELECT:
         code = KEY_SELECT;
         return true;
+    case VK_DELETE:
+        code = KEY_DELETE;
+        return true;
     case VK_LWIN:
         code = KEY_SOFT_LEFT;
         return true;

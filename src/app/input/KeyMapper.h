@@ -33,6 +33,7 @@ public:
     static constexpr int32_t VK_RIGHT = 0x27;
     static constexpr int32_t VK_DOWN = 0x28;
     static constexpr int32_t VK_SELECT = 0x29;
+    static constexpr int32_t VK_DELETE = 0x2E;
     static constexpr int32_t VK_LWIN = 0x5B;
     static constexpr int32_t VK_RWIN = 0x5C;
     static constexpr int32_t VK_F1 = 0x70;

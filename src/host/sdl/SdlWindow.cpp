@@ -2,6 +2,7 @@
 
 #include "core/runtime/Clock.h"
 #include "host/FrameSizes.h"
+#include "host/sdl/SdlGamepad.h"
 #include "host/sdl/SdlKeyTable.h"
 
 #include <SDL.h>
@@ -116,6 +117,7 @@ SdlWindow::SdlWindow(SDL_Window* window, int32_t width, int32_t height)
     , raiseEventType(SDL_RegisterEvents(1))
     , width(width)
     , height(height)
+    , gamepad(new SdlGamepad)
 {
     // SDL starts with text input on; the game turns it on where it wants it.
     SDL_StopTextInput();
@@ -147,9 +149,15 @@ bool SdlWindow::waitEvent(int64_t deadline, HostEvent& event)
         }
         const int64_t now = currentTimeMillis();
         runEffects(now);
+        gamepad->repeat(now, queue);
+        if (!queue.empty())
+            continue;
         if (deadline >= 0 && now >= deadline)
             return false;
         int64_t wake = nextEffectTime();
+        const int64_t repeatAt = gamepad->nextRepeatTime();
+        if (repeatAt >= 0 && (wake < 0 || repeatAt < wake))
+            wake = repeatAt;
         if (deadline >= 0 && (wake < 0 || deadline < wake))
             wake = deadline;
         const int timeout = wake < 0 ? -1 : int(std::min<int64_t>(std::max<int64_t>(wake - now, 0), INT_MAX));
@@ -179,6 +187,8 @@ void SdlWindow::translate(const SDL_Event& sdlEvent)
         raise();
         return;
     }
+    if (gamepad->translate(sdlEvent, queue, currentTimeMillis()))
+        return;
     switch (sdlEvent.type) {
     case SDL_QUIT:
         // Also the last window's close button and SIGINT/SIGTERM.
@@ -466,18 +476,7 @@ void SdlWindow::vibrate(int32_t duration)
         }
         return;
     }
-    // A game controller is looked for at each request, so that one plugged in
-    // later is used; the subsystem stays up only while a controller rumbles,
-    // because SDL polls for joystick events while one is open.
-    if (!controller && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
-        for (int i = 0; i < SDL_NumJoysticks() && !controller; ++i) {
-            if (SDL_IsGameController(i))
-                controller = SDL_GameControllerOpen(i);
-        }
-        if (!controller)
-            SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    }
-    if (controller && SDL_GameControllerRumble(controller, 0xFFFF, 0xFFFF, Uint32(duration)) == 0) {
+    if (gamepad->rumble(duration)) {
         rumbleEnd = now + duration;
         return;
     }
@@ -488,13 +487,10 @@ void SdlWindow::vibrate(int32_t duration)
 
 void SdlWindow::stopRumble()
 {
-    if (!controller)
+    if (rumbleEnd < 0)
         return;
-    SDL_GameControllerRumble(controller, 0, 0, 0);
-    SDL_GameControllerClose(controller);
-    controller = nullptr;
+    gamepad->stopRumble();
     rumbleEnd = -1;
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 int64_t SdlWindow::nextEffectTime() const

@@ -11,7 +11,7 @@
 struct SDL_Window;
 struct SDL_Surface;
 union SDL_Event;
-typedef struct _SDL_GameController SDL_GameController;
+class SdlGamepad;
 
 // The game's window on the desktop. The frame is drawn by the game in software;
 // this window shows it on its own surface (no OpenGL, no SDL renderer: a bare
@@ -98,6 +98,6 @@ private:
     int64_t shakeEnd = -1;     // -1: no shake
     int64_t nextShakeStep = 0;
     int32_t shakeOffset = 0;   // in frame pixels, added to x
-    SDL_GameController* controller = nullptr;
+    std::unique_ptr<SdlGamepad> gamepad;
     int64_t rumbleEnd = -1;
 };

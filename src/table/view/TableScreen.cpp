@@ -251,6 +251,7 @@ void TableScreen::amountKey(int32_t code, char16_t c)
         tableGame.amount().decrease();
         return;
     case KEY_CLEAR:
+    case KEY_DELETE:
     case KEY_BACK:
         tableGame.amount().clear();
         return;
