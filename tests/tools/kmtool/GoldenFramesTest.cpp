@@ -81,3 +81,15 @@ TEST(GoldenFramesTest, LargestDisplay)
             "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nshot about\n",
         { "main-menu", "options", "help-topic", "about" });
 }
+
+// The four-colour deck chosen in the options, then a cash game played on (checking or
+// folding) until the board and the player's cards show diamonds and clubs.
+TEST(GoldenFramesTest, FourColourTable)
+{
+    checkShots("480x640",
+        std::string(TO_MAIN_MENU) + "key DOWN\nkey DOWN\nkey RETURN\nwait 300\n"
+            "key DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey RETURN\nwait 100\n"
+            "key ESCAPE\nwait 300\nkey UP\nkey UP\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
+            "wait 6000\nshot table-four-colour\n",
+        { "table-four-colour" });
+}
