@@ -67,7 +67,8 @@ bool OptionsScreen::store(Settings& settings) const
     settings.askSoundAtStart = ask->getSelectedIndex() == ON;
     settings.vibrationOn = vibration->getSelectedIndex() == ON;
     const int32_t pace = speed->getSelectedIndex();
-    settings.play.speed = pace > 0 && pace < PlayOptions::SPEED_COUNT ? PlayOptions::Speed(pace) : PlayOptions::SPEED_NORMAL;
+    settings.play.speed =
+        pace > 0 && pace < PlayOptions::SPEED_COUNT ? PlayOptions::Speed(pace) : PlayOptions::SPEED_NORMAL;
     settings.play.fourColourDeck = fourColour->getSelectedIndex() == ON;
     return stopMusic;
 }
