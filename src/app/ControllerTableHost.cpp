@@ -2,6 +2,7 @@
 
 #include "host/HandHistoryStore.h"
 #include "app/GameController.h"
+#include "core/io/Settings.h"
 #include "poker/PokerTable.h"
 #include "poker/TournamentField.h"
 #include "table/view/TableScreen.h"
@@ -41,6 +42,8 @@ bool ControllerTableHost::storeKept(const char* storeName)
 }
 void ControllerTableHost::playSound(int32_t id) { controller.playSound(id); }
 void ControllerTableHost::vibrate(int32_t milliseconds) { controller.vibrate(milliseconds); }
+
+PlayOptions ControllerTableHost::playOptions() { return processSettings().play; }
 
 int64_t ControllerTableHost::reserveHandNumber()
 {

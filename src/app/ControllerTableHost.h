@@ -30,6 +30,7 @@ public:
     bool storeKept(const char* storeName) override;
     void playSound(int32_t id) override;
     void vibrate(int32_t milliseconds) override;
+    PlayOptions playOptions() override;
     int64_t reserveHandNumber() override;
     void keepHand(const std::string& text, int64_t startMillis) override;
 

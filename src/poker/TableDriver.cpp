@@ -32,8 +32,11 @@ int TableDriver::frame()
 
 int TableDriver::computerTurn()
 {
-    if (waitFrames < 0)
+    if (waitFrames < 0) {
         waitFrames = 5 + RandomSource::shared().nextInt(5);
+        if (thinking)
+            waitFrames = thinking(waitFrames);
+    }
     if (waitFrames > 0) {
         --waitFrames;
         return 0;

@@ -25,6 +25,10 @@ public:
 
     PokerTable& table;
     HumanPolicy human;
+    // The frames a computer seat really waits, from the 5..9 it drew; empty: as
+    // drawn. The draw is made whatever the answer, so that a pace changes how long
+    // the seat waits and nothing else it takes from the random source.
+    std::function<int(int)> thinking;
     int waitFrames = -1; // frames left before the computer to act decides, -1 = not counting
     int64_t refusals = 0;   // amounts act() refused
     int64_t forcedFolds = 0; // computers folded after three refusals

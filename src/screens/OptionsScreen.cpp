@@ -11,6 +11,10 @@ constexpr int32_t TEXT_MUSIC = 2072;
 constexpr int32_t TEXT_ASK_SOUND = 2121;
 constexpr int32_t TEXT_VOLUME = 2123;
 constexpr int32_t TEXT_VIBRATION = 2138;
+constexpr int32_t TEXT_SPEED = 2144;
+// Normal, Fast, Turbo: the values in PlayOptions::Speed order.
+constexpr int32_t TEXT_SPEEDS[PlayOptions::SPEED_COUNT] = {2145, 2146, 2147};
+constexpr int32_t TEXT_FOUR_COLOUR = 2148;
 constexpr int32_t TEXT_ON = 2084;
 constexpr int32_t TEXT_OFF = 2081;
 // Value indices of every on/off choice.
@@ -30,6 +34,12 @@ OptionsScreen::OptionsScreen(const Settings& settings)
     volume->setStep(VOLUME_STEP);
     appendItem(volume);
     vibration = onOff(TEXT_VIBRATION, settings.vibrationOn);
+    speed = SharedPointer<ChoiceItem>(new ChoiceItem(getText(TEXT_SPEED)));
+    for (int32_t text : TEXT_SPEEDS)
+        speed->appendValue(getText(text));
+    speed->setSelectedIndex(settings.play.speed);
+    appendItem(speed);
+    fourColour = onOff(TEXT_FOUR_COLOUR, settings.play.fourColourDeck);
 }
 
 OptionsScreen::~OptionsScreen() = default;
@@ -56,5 +66,9 @@ bool OptionsScreen::store(Settings& settings) const
     settings.volume = uint8_t(volume->getValue());
     settings.askSoundAtStart = ask->getSelectedIndex() == ON;
     settings.vibrationOn = vibration->getSelectedIndex() == ON;
+    const int32_t pace = speed->getSelectedIndex();
+    settings.play.speed =
+        pace > 0 && pace < PlayOptions::SPEED_COUNT ? PlayOptions::Speed(pace) : PlayOptions::SPEED_NORMAL;
+    settings.play.fourColourDeck = fourColour->getSelectedIndex() == ON;
     return stopMusic;
 }

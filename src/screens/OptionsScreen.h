@@ -7,8 +7,8 @@
 class Settings;
 
 // The options screen: sound, music, the sound question at start, the volume
-// gauge and vibration, shown from the settings and read back into them when the
-// player leaves with Back.
+// gauge, vibration, the game's speed and the four-colour deck, shown from the
+// settings and read back into them when the player leaves with Back.
 class OptionsScreen : public TextScreen {
 public:
     static constexpr int32_t VOLUME_STEP = 10;
@@ -26,6 +26,8 @@ public:
     ChoiceItem& askItem() { return *ask; }
     GaugeItem& volumeItem() { return *volume; }
     ChoiceItem& vibrationItem() { return *vibration; }
+    ChoiceItem& speedItem() { return *speed; }
+    ChoiceItem& fourColourItem() { return *fourColour; }
 
 private:
     SharedPointer<ChoiceItem> onOff(int32_t labelId, bool on);
@@ -35,4 +37,6 @@ private:
     SharedPointer<ChoiceItem> ask;
     SharedPointer<GaugeItem> volume;
     SharedPointer<ChoiceItem> vibration;
+    SharedPointer<ChoiceItem> speed;
+    SharedPointer<ChoiceItem> fourColour;
 };

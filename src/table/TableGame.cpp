@@ -55,6 +55,7 @@ TableGame::TableGame(TableHost& gameHost, const GameSetup& gameSetup, bool resum
                                               : SharedPointer<TournamentField>(new TournamentField))
     , driver(*table)
 {
+    driver.thinking = [this](int frames) { return speed().thinkingFrames(frames); };
 }
 
 TableGame::~TableGame() = default;
@@ -643,7 +644,7 @@ void TableGame::startAnimation(Animation kind, int32_t length)
 void TableGame::advanceAnimation()
 {
     changed = true;
-    ++animationCounter;
+    animationCounter = speed().nextAnimationStep(animationCounter, animationLength);
     const int32_t n = animationCounter;
     switch (animationKind) {
     case ANIMATION_FLOP:
@@ -686,6 +687,10 @@ void TableGame::advanceAnimation()
     }
     animationKind = ANIMATION_NONE;
 }
+
+GameSpeed TableGame::speed() const { return GameSpeed(host.playOptions().speed); }
+
+bool TableGame::fourColourDeck() const { return host.playOptions().fourColourDeck; }
 
 // ---- input ----
 

@@ -9,6 +9,7 @@
 #include "poker/TableView.h"
 #include "poker/TournamentField.h"
 #include "table/AmountEntry.h"
+#include "table/GameSpeed.h"
 #include "table/OpponentFactory.h"
 #include "table/StarRemarks.h"
 
@@ -145,6 +146,9 @@ public:
     // The finishing place once the tournament is over for the human, else -1.
     int32_t place() const { return finishingPlace; }
     bool isTurnAlertArmed() const { return turnAlertArmed; }
+    GameSpeed speed() const;
+    // Diamonds and clubs in their own colours on every card drawn.
+    bool fourColourDeck() const;
     const TournamentField& tournament() const { return *field; }
     PokerTable& pokerTable() { return *table; }
     const PokerTable& pokerTable() const { return *table; }

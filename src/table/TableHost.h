@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/io/PlayOptions.h"
 #include "core/runtime/SharedPointer.h"
 
 #include <cstdint>
@@ -38,4 +39,8 @@ public:
     // finished hand's text to keep.
     virtual int64_t reserveHandNumber() { return -1; }
     virtual void keepHand(const std::string& text, int64_t startMillis) { (void)text, (void)startMillis; }
+
+    // The player's pace and deck as they are now: asked every frame and every
+    // paint, so that options changed while the game is kept apply when it resumes.
+    virtual PlayOptions playOptions() { return PlayOptions(); }
 };

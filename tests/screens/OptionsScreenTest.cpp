@@ -17,7 +17,7 @@ TEST_F(OptionsScreenTest, ShownFromTheSettingsAndStoredBack)
     settings.musicOn = true;
     settings.volume = 75;
     OptionsScreen screen(settings);
-    ASSERT_EQ(screen.itemCount(), 5);
+    ASSERT_EQ(screen.itemCount(), 7);
     // Music shows off while sound is off; storing writes it off.
     EXPECT_EQ(screen.musicItem().getSelectedIndex(), 1);
     EXPECT_EQ(screen.volumeItem().getValue(), 75);
@@ -49,6 +49,32 @@ TEST_F(OptionsScreenTest, ShownFromTheSettingsAndStoredBack)
     EXPECT_FALSE(settings.askSoundAtStart);
     EXPECT_TRUE(settings.vibrationOn);
     paint(muted);
+}
+
+TEST_F(OptionsScreenTest, SpeedAndDeckShownFromThePlayOptionsAndStoredBack)
+{
+    Settings settings;
+    settings.play.speed = PlayOptions::SPEED_FAST;
+    OptionsScreen screen(settings);
+    screen.onShow();
+    EXPECT_EQ(screen.speedItem().getSelectedIndex(), 1);
+    EXPECT_EQ(screen.fourColourItem().getSelectedIndex(), 1); // off
+    // Select steps Fast -> Turbo -> Normal, wrapping; the deck item turns on.
+    screen.setFocus(5);
+    screen.handleEvent(EVENT_KEY, KEY_SELECT, 0);
+    EXPECT_EQ(screen.speedItem().getSelectedIndex(), 2);
+    screen.setFocus(6);
+    screen.handleEvent(EVENT_KEY, KEY_SELECT, 0);
+    EXPECT_FALSE(screen.store(settings));
+    EXPECT_EQ(settings.play.speed, PlayOptions::SPEED_TURBO);
+    EXPECT_TRUE(settings.play.fourColourDeck);
+    // The sound settings are left as they were.
+    EXPECT_TRUE(settings.soundOn && settings.musicOn && settings.vibrationOn);
+    EXPECT_EQ(settings.volume, 70);
+    screen.setFocus(5);
+    screen.handleEvent(EVENT_KEY, KEY_SELECT, 0);
+    screen.store(settings);
+    EXPECT_EQ(settings.play.speed, PlayOptions::SPEED_NORMAL);
 }
 
 } // namespace

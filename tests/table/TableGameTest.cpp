@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -156,6 +157,121 @@ TEST(TableGameTest, HeadsUpToTheEndThenChipsGoBack)
     EXPECT_EQ(session.host.playerProfile.bankroll, 500 + chips) << "paid once";
     Session later(files, 1);
     EXPECT_EQ(later.host.playerProfile.bankroll, 500 + chips) << "saved";
+}
+
+namespace {
+
+// What a pace does to the same seeded cash game over five minutes of frames, the
+// human folding or checking at once and taking every result at once.
+struct PaceRun {
+    int hands = 0;
+    std::set<int> animationFrames[6]; // by TableGame::Animation, the frames each one lasted
+    std::set<int> thinkingFrames;     // frames a computer seat was to act, animations left out
+    std::vector<int32_t> vibrations;
+};
+
+PaceRun playAtPace(PlayOptions::Speed speed)
+{
+    MemoryFileSystem files;
+    Session session(files, 42);
+    session.host.options.speed = speed;
+    session.start(GameSetup::GAME_CASH, 0, 0, /*resume=*/false);
+    TableGame& game = *session.game;
+    PaceRun run;
+    int animating = 0, thinking = 0, thinker = -1;
+    TableGame::Animation kind = TableGame::ANIMATION_NONE;
+    int before = game.pokerTable().state;
+    for (int frame = 0; frame < 3000 && !game.isOver(); ++frame) {
+        // A frame that advances an animation moves nobody on.
+        const bool animatingBefore = game.animation() != TableGame::ANIMATION_NONE;
+        game.tick(FRAME_MS);
+        const int state = game.pokerTable().state;
+        run.hands += before == PokerTable::STATE_SETTLE && state != PokerTable::STATE_SETTLE;
+        before = state;
+        if (game.animation() != TableGame::ANIMATION_NONE) {
+            kind = game.animation();
+            ++animating;
+        } else if (animating > 0) {
+            run.animationFrames[kind].insert(animating);
+            animating = 0;
+        }
+        const PokerTable& table = game.pokerTable();
+        const int toAct = table.awaitingAction && table.toAct > 0 ? table.toAct : -1;
+        if (toAct >= 0 && toAct == thinker) {
+            thinking += !animatingBefore;
+        } else {
+            if (thinker >= 0)
+                run.thinkingFrames.insert(thinking);
+            thinker = toAct;
+            thinking = 1;
+        }
+        if (game.isModalMessage() || game.view().handOver) {
+            game.press();
+            continue;
+        }
+        int32_t codes[3];
+        const int n = game.humanActions(codes);
+        if (n > 0)
+            game.chooseAction(std::find(codes, codes + n, ACTION_CHECK) != codes + n ? ACTION_CHECK : ACTION_FOLD);
+    }
+    // Then the player waits at its turn: the alert comes after the same real time
+    // at every pace.
+    for (int frame = 0; frame < 5000 && !game.isHumanTurn(); ++frame) {
+        game.tick(FRAME_MS);
+        if (game.view().handOver || game.isModalMessage())
+            game.press();
+    }
+    session.host.vibrations.clear();
+    for (int frame = 0; frame < ALERT_FRAMES - 2; ++frame)
+        game.tick(FRAME_MS);
+    run.vibrations = session.host.vibrations;
+    for (int frame = 0; frame < 4; ++frame)
+        game.tick(FRAME_MS);
+    run.vibrations.push_back(-1);
+    run.vibrations.insert(run.vibrations.end(), session.host.vibrations.begin(), session.host.vibrations.end());
+    return run;
+}
+
+} // namespace
+
+TEST(TableGameTest, FasterPacesShortenThinkingAndAnimationsAndNothingElse)
+{
+    ASSERT_TRUE(openTestPack());
+    const PaceRun normal = playAtPace(PlayOptions::SPEED_NORMAL);
+    const PaceRun fast = playAtPace(PlayOptions::SPEED_FAST);
+    const PaceRun turbo = playAtPace(PlayOptions::SPEED_TURBO);
+
+    // Normal: the frames the table was tuned for; a computer waits 5..9 frames and
+    // acts in the next.
+    EXPECT_EQ(normal.animationFrames[TableGame::ANIMATION_FLOP], std::set<int>({10}));
+    EXPECT_EQ(normal.animationFrames[TableGame::ANIMATION_RESULT], std::set<int>({5}));
+    EXPECT_EQ(*normal.thinkingFrames.begin(), 6);
+    EXPECT_EQ(*normal.thinkingFrames.rbegin(), 10);
+    // Fast: half of each, rounded up for animations, down for the wait.
+    EXPECT_EQ(fast.animationFrames[TableGame::ANIMATION_FLOP], std::set<int>({5}));
+    EXPECT_EQ(fast.animationFrames[TableGame::ANIMATION_TURN], std::set<int>({4}));
+    EXPECT_EQ(fast.animationFrames[TableGame::ANIMATION_RESULT], std::set<int>({3}));
+    EXPECT_EQ(*fast.thinkingFrames.begin(), 3);
+    EXPECT_EQ(*fast.thinkingFrames.rbegin(), 5);
+    for (int deal : normal.animationFrames[TableGame::ANIMATION_DEAL])
+        EXPECT_TRUE(deal >= 9 && deal <= 17) << deal; // 5 + 2 per player in the hand
+    for (int deal : fast.animationFrames[TableGame::ANIMATION_DEAL])
+        EXPECT_TRUE(deal >= 5 && deal <= 9) << deal;
+    // Turbo: one frame for every animation and every computer action.
+    for (int kind : {TableGame::ANIMATION_DEAL, TableGame::ANIMATION_FLOP, TableGame::ANIMATION_TURN,
+                     TableGame::ANIMATION_RIVER, TableGame::ANIMATION_RESULT})
+        EXPECT_EQ(turbo.animationFrames[kind], std::set<int>({1})) << kind;
+    EXPECT_EQ(turbo.thinkingFrames, std::set<int>({1}));
+
+    // At least three times the hands of Normal in the same time, Fast in between.
+    EXPECT_GT(normal.hands, 10);
+    EXPECT_GT(fast.hands, normal.hands);
+    EXPECT_GE(turbo.hands, 3 * normal.hands) << normal.hands << " " << fast.hands << " " << turbo.hands;
+
+    // The turn alert keeps its real time: not before its frames, then once.
+    const std::vector<int32_t> alert {-1, TableGame::TURN_VIBRATION_MS};
+    EXPECT_EQ(normal.vibrations, alert);
+    EXPECT_EQ(turbo.vibrations, alert);
 }
 
 TEST(TableGameTest, TournamentPlayedToItsEndPaysThePrize)

@@ -88,6 +88,7 @@ public:
     FileSystem* fileSystem() override { return &files; }
     void playSound(int32_t id) override { sounds.push_back(id); }
     void vibrate(int32_t milliseconds) override { vibrations.push_back(milliseconds); }
+    PlayOptions playOptions() override { return options; }
 
     MemoryFileSystem& files;
     SharedPointer<PokerTable> table; // made first: it reseeds the shared generator
@@ -97,6 +98,7 @@ public:
     GameRecordClient client;
     std::vector<int32_t> sounds;
     std::vector<int32_t> vibrations;
+    PlayOptions options;
 };
 
 // Paints the screen and compares the frame at 176x220, 240x320 and 480x640 with its

@@ -237,6 +237,10 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .value(int(settings.volume))
         .key("vibrationOn")
         .value(settings.vibrationOn)
+        .key("speed")
+        .value(int(settings.play.speed))
+        .key("fourColourDeck")
+        .value(settings.play.fourColourDeck)
         .endObject();
     // What the sound output was really given: its volume word as a percent, and
     // whether the title tune is the sound the game holds as playing.

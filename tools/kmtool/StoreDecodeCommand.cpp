@@ -7,10 +7,40 @@
 #include "core/io/ByteArrayInputStream.h"
 #include "core/io/GameSetup.h"
 #include "core/io/GameStore.h"
+#include "core/io/PlayOptions.h"
 #include "core/io/Profile.h"
 #include "core/io/Settings.h"
 
 namespace {
+
+// The play options' record when the file has one (a file from before they existed
+// has none, and its output stays as it was): its version byte, the values the game
+// reads from it, and whether it was readable at all (when not, the game plays with
+// the defaults shown).
+void decodePlayOptions(const StoreFile& file, JsonWriter& json)
+{
+    for (int32_t i = 0; i < file.store->getNumRecords(); ++i) {
+        ByteArray record = file.store->recordAt(i);
+        if (record.length == 0 || record[0] != PlayOptions::RECORD_KIND)
+            continue;
+        PlayOptions options;
+        const bool inUse = record.length > 1 && record[1] == 1;
+        const bool readable = inUse && options.fromRecord(record);
+        json.key("playOptions").beginObject().key("inUse").value(inUse).key("version");
+        if (record.length > 2)
+            json.value(int64_t(record[2]));
+        else
+            json.null();
+        json.key("readable")
+            .value(readable)
+            .key("speed")
+            .value(int64_t(options.speed))
+            .key("fourColourDeck")
+            .value(options.fourColourDeck)
+            .endObject();
+        return;
+    }
+}
 
 void decodeSettings(const StoreFile& file, JsonWriter& json)
 {
@@ -44,6 +74,7 @@ void decodeSettings(const StoreFile& file, JsonWriter& json)
         .key("vibrationOn")
         .value(settings.vibrationOn)
         .endObject();
+    decodePlayOptions(file, json);
 }
 
 void decodeProfile(const StoreFile& file, JsonWriter& json)

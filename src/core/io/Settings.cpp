@@ -37,12 +37,15 @@ bool Settings::fromRecord(const ByteArray& record)
 
 bool Settings::loadSettings(FileSystem* fileSystem)
 {
+    play.load(fileSystem);
     return fromRecord(GameStore::load(RECORD_KIND, fileSystem));
 }
 
 bool Settings::saveSettings(FileSystem* fileSystem) const
 {
-    return GameStore::save(RECORD_KIND, toRecord(), fileSystem);
+    const bool sound = GameStore::save(RECORD_KIND, toRecord(), fileSystem);
+    const bool options = play.save(fileSystem);
+    return sound && options;
 }
 
 bool Settings::canPlay(int32_t soundId) const

@@ -28,7 +28,7 @@ void TableArt::image(Base2DGraphics& g, int32_t slot, int32_t x, int32_t y)
         g.drawImage(picture, x, y, TOP | LEFT);
 }
 
-void TableArt::card(Base2DGraphics& g, int32_t card, bool faceUp, bool small, int32_t x, int32_t y)
+void TableArt::card(Base2DGraphics& g, int32_t card, bool faceUp, bool small, int32_t x, int32_t y, Deck deck)
 {
     const ClassGeometry& geometry = classGeometry(displayTables().screenClass);
     const int32_t w = small ? geometry.smallCardWidth : geometry.cardWidth;
@@ -39,7 +39,17 @@ void TableArt::card(Base2DGraphics& g, int32_t card, bool faceUp, bool small, in
     }
     // Faces: ranks 2..A across, rows spade, heart, diamond, club (suits 3, 2, 1, 0).
     const int32_t rank = card % 13, suit = card / 13;
-    region(g, small ? SLOT_SMALL_CARD_FACES : SLOT_CARD_FACES, rank * w, (3 - suit) * h, w, h, x, y);
+    const int32_t slot = small ? SLOT_SMALL_CARD_FACES : SLOT_CARD_FACES;
+    Display* display = currentDisplay();
+    if (deck == Deck::FourColour && display) {
+        // The same layout of faces, only the inks differ.
+        SharedPointer<Base2DImage> faces = display->getFourColourImage(slot);
+        if (faces.raw()) {
+            g.drawRegion(faces, x, y, TOP | LEFT, rank * w, (3 - suit) * h, w, h);
+            return;
+        }
+    }
+    region(g, slot, rank * w, (3 - suit) * h, w, h, x, y);
 }
 
 SharedPointer<Font> TableArt::font(int32_t index)

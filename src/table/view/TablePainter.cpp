@@ -34,6 +34,7 @@ TablePainter::TablePainter(const TableGame& tableGame, const TableLayout& tableL
     : game(tableGame)
     , layout(tableLayout)
     , blink(blinkPhase)
+    , deck(tableGame.fourColourDeck() ? TableArt::Deck::FourColour : TableArt::Deck::TwoColour)
 {
 }
 
@@ -89,7 +90,8 @@ void TablePainter::board(Base2DGraphics& g)
     const TableLayout::Point at = layout.boardOrigin();
     for (int32_t i = 0; i < view.boardCount && i < 5; ++i) {
         if (game.boardVisible(i))
-            TableArt::card(g, view.board[i], /*faceUp=*/true, /*small=*/false, at.x + i * layout.boardStep(), at.y);
+            TableArt::card(g, view.board[i], /*faceUp=*/true, /*small=*/false, at.x + i * layout.boardStep(), at.y,
+                          deck);
     }
 }
 
@@ -209,7 +211,7 @@ void TablePainter::seatCards(Base2DGraphics& g, int32_t s)
     const bool faceUp = game.faceUp(s);
     for (int32_t i = 0; i < 2 && i < v.holeCount; ++i) {
         if (state.holeVisible[i])
-            TableArt::card(g, v.holeCards[i], faceUp, /*small=*/true, at.x + i * layout.holeCardStep(), at.y);
+            TableArt::card(g, v.holeCards[i], faceUp, /*small=*/true, at.x + i * layout.holeCardStep(), at.y, deck);
     }
 }
 
@@ -265,7 +267,7 @@ void TablePainter::humanCards(Base2DGraphics& g)
     for (int32_t i = 0; i < 2 && i < v.holeCount; ++i) {
         if (state.holeVisible[i])
             TableArt::card(g, v.holeCards[i], /*faceUp=*/true, /*small=*/false, at.x + i * layout.humanCardsStep(),
-                           at.y);
+                           at.y, deck);
     }
 }
 

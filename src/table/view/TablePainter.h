@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/view/TableArt.h"
+
 #include <cstdint>
 
 class Base2DGraphics;
@@ -34,4 +36,5 @@ private:
     const TableGame& game;
     const TableLayout& layout;
     bool blink;
+    TableArt::Deck deck;
 };

@@ -46,6 +46,14 @@ void checkShots(const std::string& size, const std::string& script, const std::v
 
 const char* TO_MAIN_MENU = "wait 16000\nkey F1\nwait 300\n";
 
+std::string repeatLines(int times, const std::string& lines)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += lines;
+    return out;
+}
+
 // A ten-letter name of the widest capitals, so the header has to shorten it.
 const char* WIDE_NAME = "key DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
                         "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\n"
@@ -80,4 +88,16 @@ TEST(GoldenFramesTest, LargestDisplay)
             "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot help-topic\n"
             "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nshot about\n",
         { "main-menu", "options", "help-topic", "about" });
+}
+
+// The four-colour deck chosen in the options, then a cash game played on (checking or
+// folding) until the player holds a club and a diamond.
+TEST(GoldenFramesTest, FourColourTable)
+{
+    checkShots("480x640",
+        std::string(TO_MAIN_MENU) + "key DOWN\nkey DOWN\nkey RETURN\nwait 300\n"
+            "key DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey DOWN\nkey RETURN\nwait 100\n"
+            "key ESCAPE\nwait 300\nkey UP\nkey UP\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
+            + repeatLines(72, "wait 1000\nkey 0x31\n") + "wait 1000\nshot table-four-colour\n",
+        { "table-four-colour" });
 }

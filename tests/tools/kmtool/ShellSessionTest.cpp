@@ -57,12 +57,14 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(first.dumps[2], "items"),
         "[{\"kind\":4,\"label\":\"Sound\",\"value\":\"On\"},{\"kind\":4,\"label\":\"Music\",\"value\":\"On\"},"
         "{\"kind\":4,\"label\":\"Ask about sound\",\"value\":\"On\"},{\"kind\":7,\"label\":\"Volume \",\"value\":\"60\"},"
-        "{\"kind\":4,\"label\":\"Vibration\",\"value\":\"Off\"}]");
+        "{\"kind\":4,\"label\":\"Vibration\",\"value\":\"Off\"},{\"kind\":4,\"label\":\"Game speed\",\"value\":\"Normal\"},"
+        "{\"kind\":4,\"label\":\"Four-colour deck\",\"value\":\"Off\"}]");
     EXPECT_EQ(field(first.dumps[2], "settings.volume"), "70");
 
     EXPECT_EQ(field(first.dumps[3], "screen"), "5");
     EXPECT_EQ(field(first.dumps[3], "settings"),
-        "{\"soundOn\":true,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
+        "{\"soundOn\":true,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false,"
+        "\"speed\":0,\"fourColourDeck\":false}");
     EXPECT_EQ(field(first.dumps[3], "audio.volume"), "60");
     EXPECT_TRUE(exists(data.path + "/GAME_STORE_DATA.dat"));
 
@@ -80,7 +82,8 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     ASSERT_EQ(second.dumps.size(), 1u);
     EXPECT_EQ(field(second.dumps[0], "screen"), "5");
     EXPECT_EQ(field(second.dumps[0], "settings"),
-        "{\"soundOn\":false,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false}");
+        "{\"soundOn\":false,\"musicOn\":true,\"askSoundAtStart\":true,\"volume\":60,\"vibrationOn\":false,"
+        "\"speed\":0,\"fourColourDeck\":false}");
     EXPECT_EQ(field(second.dumps[0], "sounds"), "[]");
     EXPECT_EQ(field(second.dumps[0], "audio"), "{\"volume\":60,\"music\":false}");
     EXPECT_EQ(field(second.dumps[0], "profile.name"), "\"Alice\"");

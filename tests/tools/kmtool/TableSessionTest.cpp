@@ -447,3 +447,61 @@ TEST(TableSessionTest, TypedAmountsAreBetAsTypedOnEveryKeyboard)
         EXPECT_TRUE(raised) << "no raise to " << betAfter << " in the hand history";
     }
 }
+
+namespace {
+
+// From the main menu: the options with the game speed stepped on `speedSteps` times
+// from Normal and the four-colour deck as asked, stored with Back; then a cash game
+// at the first stake, where the player presses 1 every frame for `seconds` of the
+// virtual clock (fold, or check when that is free, and every result taken at once).
+std::string paceScript(int speedSteps, bool fourColour, int seconds)
+{
+    return TO_MAIN_MENU + "key DOWN\nkey DOWN\nkey RETURN\nwait 300\n" +
+           repeat(5, "key DOWN\n") + repeat(speedSteps, "key RETURN\n") + (fourColour ? "key DOWN\nkey RETURN\n" : "") +
+           "key ESCAPE\nwait 300\ndump\n"
+           "key UP\nkey UP\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\ndump\n" +
+           repeat(seconds * 10, "wait 100\nkey 0x31\n") + "dump\nquit\n";
+}
+
+} // namespace
+
+TEST(TableSessionTest, TurboPlaysThreeTimesTheHandsOfNormalAndBothOptionsAreKept)
+{
+    TempFolder normalData, turboData;
+    PlayRun normal = playScript(paceScript(0, /*fourColour=*/false, 180), "--seed 11 --data-dir " + normalData.path);
+    PlayRun turbo = playScript(paceScript(2, /*fourColour=*/true, 180), "--seed 11 --data-dir " + turboData.path);
+    ASSERT_EQ(normal.status, 0) << normal.error;
+    ASSERT_EQ(turbo.status, 0) << turbo.error;
+    ASSERT_EQ(normal.dumps.size(), 3u);
+    ASSERT_EQ(turbo.dumps.size(), 3u);
+    EXPECT_EQ(field(normal.dumps[0], "settings.speed"), "0");
+    EXPECT_EQ(field(normal.dumps[0], "settings.fourColourDeck"), "false");
+    EXPECT_EQ(field(turbo.dumps[0], "settings.speed"), "2");
+    EXPECT_EQ(field(turbo.dumps[0], "settings.fourColourDeck"), "true");
+    EXPECT_EQ(field(turbo.dumps[1], "screen"), "40");
+
+    // The same three minutes on the virtual clock.
+    const long normalTime = std::stol(field(normal.dumps[2], "time")) - std::stol(field(normal.dumps[1], "time"));
+    const long turboTime = std::stol(field(turbo.dumps[2], "time")) - std::stol(field(turbo.dumps[1], "time"));
+    EXPECT_EQ(normalTime, turboTime);
+    const int normalHands = std::stoi(field(normal.dumps[2], "table.hand"));
+    const int turboHands = std::stoi(field(turbo.dumps[2], "table.hand"));
+    EXPECT_GT(normalHands, 10);
+    EXPECT_GE(turboHands, 3 * normalHands) << normalHands << " against " << turboHands;
+
+    // Stored beside the sound settings, which decode as they always did.
+    const std::string stored = kmtool("store decode " + turboData.path + "/GAME_STORE_DATA.dat").out;
+    EXPECT_EQ(field(stored, "fields"),
+        "{\"soundOn\":false,\"volume\":70,\"musicOn\":false,\"askSoundAtStart\":true,\"vibrationOn\":true}");
+    EXPECT_EQ(field(stored, "playOptions"),
+        "{\"inUse\":true,\"version\":1,\"readable\":true,\"speed\":2,\"fourColourDeck\":true}");
+
+    // A later run plays on at that pace, and the options screen shows it.
+    PlayRun again = playScript(TO_MAIN_MENU + "dump\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\ndump\nquit\n",
+        "--data-dir " + turboData.path);
+    ASSERT_EQ(again.status, 0) << again.error;
+    ASSERT_EQ(again.dumps.size(), 2u);
+    EXPECT_EQ(field(again.dumps[0], "settings.speed"), "2");
+    EXPECT_EQ(element(again.dumps[1], "items", 5), "{\"kind\":4,\"label\":\"Game speed\",\"value\":\"Turbo\"}");
+    EXPECT_EQ(element(again.dumps[1], "items", 6), "{\"kind\":4,\"label\":\"Four-colour deck\",\"value\":\"On\"}");
+}

@@ -31,13 +31,27 @@ constexpr uint32_t BURGUNDY_DARK = 0x3A0906;
 constexpr uint32_t CARD_WHITE = 0xFBFAF4;
 constexpr uint32_t SUIT_RED = 0xD01A2A;
 constexpr uint32_t SUIT_BLACK = 0x141414;
+// The four-colour deck's diamonds and clubs: dark enough on white for the small
+// faces' few pixels, and far apart from the red and the black.
+constexpr uint32_t SUIT_BLUE = 0x1946C8;
+constexpr uint32_t SUIT_GREEN = 0x107A2E;
 constexpr uint32_t INK = 0x1A1A1A;
 
 using G = ClassGeometry;
 
 const char* const RANKS[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 
+// Suits as the canvas numbers them: 0 spade, 1 heart, 2 diamond, 3 club.
 uint32_t suitColour(int suit) { return (suit == 1 || suit == 2) ? SUIT_RED : SUIT_BLACK; }
+
+uint32_t fourColourSuit(int suit)
+{
+    if (suit == 2)
+        return SUIT_BLUE;
+    if (suit == 3)
+        return SUIT_GREEN;
+    return suitColour(suit);
+}
 
 // Darkens (k < 1) or lightens (k > 1) a colour.
 uint32_t shade(uint32_t rgb, double k)
@@ -77,13 +91,12 @@ void wordmark(ArtCanvas& a, double cx, double cy, double size, double maxWidth)
     a.centredText("KESTRELMOORE", cx, cy, size, true, GOLD);
 }
 
-void card(ArtCanvas& a, double x, double y, double w, double h, int rank, int suit, bool small)
+void card(ArtCanvas& a, double x, double y, double w, double h, int rank, int suit, bool small, uint32_t ink)
 {
     const double r = std::max(1.5, w / 8);
     a.roundedRect(x + 0.5, y + 0.5, w - 1, h - 1, r);
     a.colour(CARD_WHITE);
     a.fillPreserveStroke(1, 0x6A6A6A);
-    const uint32_t ink = suitColour(suit);
     if (small) {
         a.centredText(RANKS[rank], x + w / 2, y + h * 0.32, h * 0.42, true, ink);
         a.suit(suit, x + w / 2, y + h * 0.72, h * 0.36, ink);
@@ -237,7 +250,7 @@ void splashScene(ArtCanvas& a, const G& g, bool loading)
         cairo_translate(a.cr(), cx, cy + ch * 0.5);
         cairo_rotate(a.cr(), i == 0 ? -0.22 : 0.22);
         card(a, -cw / 2 + (i == 0 ? -cw * 0.18 : cw * 0.18), -ch, cw, ch, i == 0 ? 12 : 11, i == 0 ? 0 : 1,
-             false);
+             false, suitColour(i == 0 ? 0 : 1));
         cairo_restore(a.cr());
     }
     // Chips at the foot of the cards.
@@ -580,14 +593,14 @@ std::vector<uint8_t> paintRowBackground(const G& g, int32_t slot)
 }
 
 // All 52 faces: ranks across, suits down.
-std::vector<uint8_t> paintCardFaces(const G& g, int32_t slot)
+std::vector<uint8_t> paintCardFaces(const G& g, int32_t slot, uint32_t (*ink)(int suit) = suitColour)
 {
     const bool small = slot == SLOT_SMALL_CARD_FACES;
     const int32_t w = small ? g.smallCardWidth : g.cardWidth, h = small ? g.smallCardHeight : g.cardHeight;
     ArtCanvas a(w * 13, h * 4);
     for (int suit = 0; suit < 4; ++suit)
         for (int rank = 0; rank < 13; ++rank)
-            card(a, rank * w, suit * h, w, h, rank, suit, small);
+            card(a, rank * w, suit * h, w, h, rank, suit, small, ink(suit));
     return a.encode(FELT);
 }
 
@@ -772,7 +785,7 @@ void drawCashIcon(ArtCanvas& a, double s)
 void drawHeadsUpIcon(ArtCanvas& a, double s)
 {
     cardBack(a, s * 1.08, s * 0.15, s * 0.5, s * 0.7);
-    card(a, s * 1.42, s * 0.15, s * 0.5, s * 0.7, 12, 0, true);
+    card(a, s * 1.42, s * 0.15, s * 0.5, s * 0.7, 12, 0, true, suitColour(0));
 }
 
 void drawTrophyIcon(ArtCanvas& a, double s)
@@ -965,12 +978,25 @@ std::vector<uint8_t> ArtworkPainter::paintSlot(int32_t screenClass, int32_t slot
     return paint(classGeometry(screenClass), slot);
 }
 
+std::vector<uint8_t> ArtworkPainter::paintFourColourSlot(int32_t screenClass, int32_t slot)
+{
+    if (fourColourImageIdFor(screenClass, slot) == 0)
+        return {};
+    return paintCardFaces(classGeometry(screenClass), slot, fourColourSuit);
+}
+
 std::vector<ArtworkPainter::Image> ArtworkPainter::paintAll()
 {
     std::vector<Image> images;
     std::set<int32_t> done;
     for (int32_t screenClass = 1; screenClass <= 6; ++screenClass) {
         for (int32_t slot = 0; slot < IMAGE_SLOT_COUNT; ++slot) {
+            // Every class with card faces gets the four-colour set beside them.
+            const int32_t fourColourId = fourColourImageIdFor(screenClass, slot);
+            if (fourColourId != 0 && !done.count(fourColourId)) {
+                done.insert(fourColourId);
+                images.push_back({fourColourId, paintFourColourSlot(screenClass, slot)});
+            }
             const int32_t id = imageIdFor(screenClass, slot);
             if (id == 0 || done.count(id))
                 continue;

@@ -13,9 +13,12 @@ public:
     };
 
     // Every id of classes 1..6, each drawn once at the geometry of the first class
-    // that uses it.
+    // that uses it, and the four-colour faces of each class.
     static std::vector<Image> paintAll();
 
     // The PNG of one slot at one class; empty for spare slots.
     static std::vector<uint8_t> paintSlot(int32_t screenClass, int32_t slot);
+    // The four-colour deck's faces of a card-face slot (diamonds blue, clubs green),
+    // laid out as the slot's own; empty for other slots.
+    static std::vector<uint8_t> paintFourColourSlot(int32_t screenClass, int32_t slot);
 };

@@ -1,6 +1,7 @@
 #include "Display.h"
 
 #include "DisplayTables.h"
+#include "ImageSlots.h"
 #include "Font.h"
 #include "ScreenClass.h"
 #include "ScreenSurface.h"
@@ -24,6 +25,7 @@ Display::Display(DisplayListener* controller, FrameSink* window, BaseResourceStr
     , window(window)
     , stream(artworkStream)
     , images(IMAGE_CACHE_SLOTS)
+    , fourColourImages(IMAGE_CACHE_SLOTS)
     , fonts(FONT_CACHE_SLOTS)
     , sounds(SOUND_CACHE_SLOTS)
 {
@@ -83,6 +85,21 @@ SharedPointer<Base2DImage> Display::getImage(int32_t slot)
     return images[slot];
 }
 
+SharedPointer<Base2DImage> Display::getFourColourImage(int32_t slot)
+{
+    static_assert(IMAGE_CACHE_SLOTS <= 64, "one bit per slot in fourColourMissing");
+    if (slot < 0 || slot >= IMAGE_CACHE_SLOTS || (fourColourMissing >> slot & 1) != 0)
+        return SharedPointer<Base2DImage>();
+    if (!fourColourImages[slot].raw()) {
+        const int32_t id = fourColourImageIdFor(displayTables().screenClass, slot);
+        if (id != 0)
+            fourColourImages[slot] = Base2DImage::createImage(stream, id);
+        if (!fourColourImages[slot].raw())
+            fourColourMissing |= uint64_t(1) << slot;
+    }
+    return fourColourImages[slot];
+}
+
 SharedPointer<Font> Display::getFont(int32_t index)
 {
     if (index < 0 || index >= FONT_CACHE_SLOTS || !surface)
@@ -120,8 +137,11 @@ String Display::fitWithEllipsis(const String& text, int32_t maxWidth, int32_t fo
 
 void Display::releaseCaches()
 {
-    for (int32_t i = 0; i < IMAGE_CACHE_SLOTS; ++i)
+    for (int32_t i = 0; i < IMAGE_CACHE_SLOTS; ++i) {
         images[i] = SharedPointer<Base2DImage>();
+        fourColourImages[i] = SharedPointer<Base2DImage>();
+    }
+    fourColourMissing = 0;
     for (int32_t i = 0; i < FONT_CACHE_SLOTS; ++i)
         fonts[i] = SharedPointer<Font>();
     for (int32_t i = 0; i < SOUND_CACHE_SLOTS; ++i)

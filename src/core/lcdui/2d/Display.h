@@ -53,6 +53,11 @@ public:
     bool setMetrics(const DisplayMetrics& metrics);
 
     SharedPointer<Base2DImage> getImage(int32_t slot) override;
+    // The four-colour deck's picture of a card-face slot, from an id range of its
+    // own so that the slots every screen sees stay as they are. Empty for other
+    // slots and for a pack without it (asked once per size): the caller then draws
+    // the two-colour faces.
+    SharedPointer<Base2DImage> getFourColourImage(int32_t slot);
     SharedPointer<Font> getFont(int32_t index);
     SharedPointer<SoundClip> getSound(int32_t id, int32_t resourceId);
     String fitWithEllipsis(const String& text, int32_t maxWidth, int32_t fontIndex);
@@ -77,6 +82,8 @@ private:
     BaseResourceStream* stream;
     BaseResourceStream* ownStream = nullptr;
     Array<SharedPointer<Base2DImage>> images;
+    Array<SharedPointer<Base2DImage>> fourColourImages;
+    uint64_t fourColourMissing = 0; // a bit per slot the pack has no picture for
     Array<SharedPointer<Font>> fonts;
     Array<SharedPointer<SoundClip>> sounds;
 };

@@ -27,6 +27,13 @@ int32_t imageIdFor(int32_t screenClass, int32_t slot)
     return 1200 + (screenClass - 1) * 60 + slot;
 }
 
+int32_t fourColourImageIdFor(int32_t screenClass, int32_t slot)
+{
+    if ((slot != SLOT_CARD_FACES && slot != SLOT_SMALL_CARD_FACES) || imageIdFor(screenClass, slot) == 0)
+        return 0;
+    return 1800 + 2 * (screenClass - 1) + (slot == SLOT_SMALL_CARD_FACES ? 1 : 0);
+}
+
 bool imageOwner(int32_t imageId, int32_t& screenClass, int32_t& slot)
 {
     for (int32_t c = 1; c <= 6; ++c) {

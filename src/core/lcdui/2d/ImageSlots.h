@@ -51,6 +51,11 @@ constexpr int32_t IMAGE_SLOT_COUNT = 55;
 // and other classes.
 int32_t imageIdFor(int32_t screenClass, int32_t slot);
 
+// The four-colour deck's picture of a card-face slot (15 or 17) on a class: ids
+// 1800 + 2 (class - 1), the small faces one above; 0 for every other slot and for
+// classes without card faces.
+int32_t fourColourImageIdFor(int32_t screenClass, int32_t slot);
+
 // The class whose geometry an image id is drawn at (the first class that uses it),
 // and the slot it serves there; false for ids no class uses.
 bool imageOwner(int32_t imageId, int32_t& screenClass, int32_t& slot);

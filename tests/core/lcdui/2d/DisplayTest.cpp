@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 struct Listener : DisplayListener {
@@ -121,6 +124,100 @@ TEST_F(DisplayFixture, FitWithEllipsis)
     EXPECT_EQ(fitText(name, 1, *font.raw()).length(), 0);
     EXPECT_EQ(fitText(name, width, *font.raw()).length(), name.length() - 1);
     EXPECT_EQ(fitText(name, width + 1, *font.raw()).length(), name.length());
+}
+
+// The colour of a pixel of a palette image, 0xRRGGBB.
+uint32_t rgbAt(const Base2DImage& image, int32_t x, int32_t y)
+{
+    const uint8_t* entry = image.palette + 3 * image.pixels[y * image.width + x];
+    return uint32_t(entry[2]) << 16 | uint32_t(entry[1]) << 8 | entry[0];
+}
+
+// How many pixels of a band of rows are mostly blue, mostly green, or clearly differ
+// from the same pixel of another image.
+struct BandCount {
+    int32_t blue = 0, green = 0, changed = 0;
+};
+
+BandCount countBand(const Base2DImage& image, const Base2DImage& other, int32_t top, int32_t height)
+{
+    BandCount count;
+    for (int32_t y = top; y < top + height; ++y) {
+        for (int32_t x = 0; x < image.width; ++x) {
+            const uint32_t c = rgbAt(image, x, y);
+            const int32_t r = c >> 16, g = c >> 8 & 0xFF, b = c & 0xFF;
+            count.blue += b > 120 && b > r + 60 && b > g + 40;
+            count.green += g > 90 && g > r + 50 && g > b + 30;
+            // The palettes are quantised apart, so edges may shift a shade.
+            const uint32_t o = rgbAt(other, x, y);
+            const int32_t dr = std::abs(r - int32_t(o >> 16)), dg = std::abs(g - int32_t(o >> 8 & 0xFF)),
+                          db = std::abs(b - int32_t(o & 0xFF));
+            count.changed += std::max(dr, std::max(dg, db)) > 48;
+        }
+    }
+    return count;
+}
+
+TEST_F(DisplayFixture, FourColourFacesRecolourDiamondsAndClubsOnEveryClass)
+{
+    for (const DisplayMetrics& size : {DisplayMetrics(176, 220), DisplayMetrics(240, 240), DisplayMetrics(240, 320),
+                                       DisplayMetrics(320, 240), DisplayMetrics(320, 320), DisplayMetrics(480, 640)}) {
+        display.setMetrics(size);
+        for (int32_t slot : {SLOT_CARD_FACES, SLOT_SMALL_CARD_FACES}) {
+            SharedPointer<Base2DImage> plain = display.getImage(slot);
+            SharedPointer<Base2DImage> four = display.getFourColourImage(slot);
+            ASSERT_NE(plain.raw(), nullptr);
+            ASSERT_NE(four.raw(), nullptr) << size.width << "x" << size.height << " slot " << slot;
+            EXPECT_EQ(display.getFourColourImage(slot).raw(), four.raw()); // cached
+            ASSERT_EQ(four->width, plain->width);
+            ASSERT_EQ(four->height, plain->height);
+            // Rows spade, heart, diamond, club, as in the two-colour faces.
+            const int32_t row = plain->height / 4;
+            const BandCount spades = countBand(*four, *plain, 0, row);
+            const BandCount hearts = countBand(*four, *plain, row, row);
+            const BandCount diamonds = countBand(*four, *plain, 2 * row, row);
+            const BandCount clubs = countBand(*four, *plain, 3 * row, row);
+            EXPECT_EQ(spades.changed + hearts.changed, 0) << size.width << " slot " << slot;
+            EXPECT_EQ(countBand(*plain, *plain, 0, plain->height).blue, 0);
+            EXPECT_EQ(countBand(*plain, *plain, 0, plain->height).green, 0);
+            EXPECT_GT(diamonds.blue, 13 * 3) << size.width << " slot " << slot;
+            EXPECT_EQ(diamonds.green, 0);
+            EXPECT_GT(clubs.green, 13 * 3) << size.width << " slot " << slot;
+            EXPECT_EQ(clubs.blue, 0);
+        }
+        // No other slot has a four-colour picture.
+        EXPECT_EQ(display.getFourColourImage(SLOT_CARD_BACK).raw(), nullptr);
+        EXPECT_EQ(display.getFourColourImage(SLOT_TABLE).raw(), nullptr);
+    }
+}
+
+// A pack without four-colour faces: the table falls back to the two-colour ones,
+// and the pack is not asked again on every paint.
+struct TwoColourPack : CountingStream {
+    bool open(int32_t id) override
+    {
+        if (id >= 1800 && id < 1900)
+            ++refused;
+        return id >= 1800 && id < 1900 ? false : CountingStream::open(id);
+    }
+    int32_t refused = 0;
+};
+
+TEST(DisplayFourColour, MissingFacesAreAskedForOncePerSize)
+{
+    ASSERT_TRUE(openBuiltPack());
+    Listener listener;
+    HeadlessFrameSink window;
+    TwoColourPack pack;
+    Display display(&listener, &window, &pack);
+    display.setMetrics(DisplayMetrics(240, 320));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(display.getFourColourImage(SLOT_CARD_FACES).raw(), nullptr);
+    EXPECT_EQ(pack.refused, 1);
+    EXPECT_NE(display.getImage(SLOT_CARD_FACES).raw(), nullptr);
+    display.setMetrics(DisplayMetrics(240, 320));
+    EXPECT_EQ(display.getFourColourImage(SLOT_CARD_FACES).raw(), nullptr);
+    EXPECT_EQ(pack.refused, 2);
 }
 
 } // namespace
