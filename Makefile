@@ -10,7 +10,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CTEST_FLAGS ?= --output-on-failure -j $(JOBS)
 
-.PHONY: run test bootstrap build build-asan bench clean
+.PHONY: run test bootstrap build build-asan bench clean package
 
 bootstrap:
 	@scripts/bootstrap
@@ -31,6 +31,10 @@ test: build build-asan
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(ASAN_BUILD) $(CTEST_FLAGS) -LE long
 	@if [ -x scripts/fuzz-smoke ]; then scripts/fuzz-smoke; fi
+
+# The Debian package, $(BUILD)/kestrelmoore_<version>_<arch>.deb (cmake/KmPackage.cmake).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done

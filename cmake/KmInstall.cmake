@@ -4,6 +4,7 @@
 #   P/share/applications/kestrelmoore.desktop
 #   P/share/icons/hicolor/NxN/apps/kestrelmoore.png   (N = 32, 64, 128, 256)
 #   P/share/man/man6/kestrelmoore.6
+#   P/share/metainfo/org.example.kestrelmoore.metainfo.xml     (cmake/KmPackage.cmake)
 # The prefix may change at install time, so the game finds its pack relative to its
 # own folder (KM_PACK_FROM_BIN), never by an absolute path fixed when configuring.
 # scripts/install-check tests the result.

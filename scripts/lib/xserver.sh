@@ -36,7 +36,7 @@ xs_run() (
   cookie=$(od -An -tx1 -N16 /dev/urandom | tr -d ' \n')
   : >"$folder/auth"
   xauth -q -f "$folder/auth" add :0 . "$cookie"
-  Xvfb -displayfd 3 -auth "$folder/auth" -screen 0 "$screen" -nolisten tcp \
+  Xvfb -displayfd 3 -auth "$folder/auth" -screen 0 "$screen" -nolisten tcp -noreset \
     3>"$folder/display" >"$folder/server.log" 2>&1 &
   server=$!
 

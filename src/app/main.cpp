@@ -26,11 +26,19 @@ namespace {
 
 constexpr const char* VERSION = "1.0.1";
 
-// Where the installed pack lies relative to the installed program.
+// Where the installed pack lies relative to the installed program: as `cmake
+// --install` lays it out, then as the Debian package does (the program in games/,
+// its data in share/games/). Both are relative, so the package also plays when
+// unpacked anywhere else.
 #ifdef KM_PACK_FROM_BIN
 constexpr const char* SHARE_FROM_PROGRAM = KM_PACK_FROM_BIN;
 #else
 constexpr const char* SHARE_FROM_PROGRAM = "../share/kestrelmoore";
+#endif
+#ifdef KM_PACKAGE_PACK_FROM_BIN
+constexpr const char* PACKAGE_SHARE_FROM_PROGRAM = KM_PACKAGE_PACK_FROM_BIN;
+#else
+constexpr const char* PACKAGE_SHARE_FROM_PROGRAM = "../share/games/kestrelmoore";
 #endif
 
 // Exit statuses: a second start or a missing pack give -1 as the game always has.
@@ -49,7 +57,7 @@ void printHelp()
         "  --size WxH         frame size: 176x220, 240x240, 240x320, 320x240, 320x320 or 480x640\n"
         "                     (default: the last one picked, else the largest that fits the desktop)\n"
         "  --pack FILE        the resource pack (default: Kestrelmoore_res.dat beside the program,\n"
-        "                     else PREFIX/share/kestrelmoore/)\n"
+        "                     else PREFIX/share/kestrelmoore/ or PREFIX/share/games/kestrelmoore/)\n"
         "  --data-dir DIR     where saves live (default: $XDG_DATA_HOME/kestrelmoore,\n"
         "                     else ~/.local/share/kestrelmoore)\n"
         "  --device NAME      the phone model whose key layout to use (exact name)\n"
@@ -199,9 +207,11 @@ int main(int argc, char** argv)
     }
 
     GameOptions& options = line.options;
-    if (options.packPath.empty())
+    if (options.packPath.empty()) {
         options.packPath = Game::findPack(SHARE_FROM_PROGRAM);
-    else if (options.packPath.find('/') == std::string::npos)
+        if (options.packPath.empty())
+            options.packPath = Game::findPack(PACKAGE_SHARE_FROM_PROGRAM);
+    } else if (options.packPath.find('/') == std::string::npos)
         options.packPath = "./" + options.packPath; // a bare name means the working folder
     if (options.packPath.empty() || !openResourcePack(options.packPath.c_str())) {
         const char* message = "Can't find resource data file.";
