@@ -177,6 +177,12 @@ void fillScalars(const ClassGeometry& g)
 // Landscape text keeps to a readable column rather than running 600 pixels wide.
 int32_t textMargin(const ClassGeometry& g) { return isLandscape(g) ? 70 : g.arrowSize + 6; }
 constexpr int32_t OPTIONS_LEFT = 4;
+// The landscape options sit in a centred column as wide as the menus'.
+int32_t optionsLeft(const ClassGeometry& g) { return isLandscape(g) ? (g.width - menuRowWidth(g)) / 2 : OPTIONS_LEFT; }
+int32_t optionWidth(const ClassGeometry& g)
+{
+    return isLandscape(g) ? menuRowWidth(g) : g.width - OPTIONS_LEFT - textMargin(g);
+}
 
 // The soft keys, title and scroll arrows every screen but the splashes uses.
 void frame(ScreenLayout& row, const ClassGeometry& g)
@@ -365,7 +371,7 @@ void fillScreenRows(const ClassGeometry& g)
         frame(text, g);
         // The options' rows start near the left edge so that "label: value" fits
         // on the narrowest display; they end clear of the scroll arrows.
-        text.contentOrigin = ints({variant == 4 ? OPTIONS_LEFT : textMargin(g), textMargin(g) / 2});
+        text.contentOrigin = ints({variant == 4 ? optionsLeft(g) : textMargin(g), isLandscape(g) ? 8 : textMargin(g) / 2});
         text.rowSpacing = variant == 4 ? 4 : 2;
     }
     for (int32_t variant : {6, 7, 8}) {
@@ -425,9 +431,8 @@ void fillItemRows(const ClassGeometry& g)
     info.focusedFont = FONT_BODY_HIGHLIGHT;
     // Choices and gauges of the options screen: from its content origin to the
     // scroll arrows.
-    const int32_t optionWidth = g.width - OPTIONS_LEFT - margin;
     ItemLayout& choice = addItem(ITEM_KIND_CHOICE, 0);
-    choice.geometry = ints({0, 0, optionWidth, g.rowHeight});
+    choice.geometry = ints({0, 0, optionWidth(g), g.rowHeight});
     choice.font = FONT_MENU;
     choice.focusedFont = FONT_MENU_FOCUSED;
     choice.image = SLOT_HIGHLIGHT_MIDDLE;
@@ -448,7 +453,7 @@ void fillItemRows(const ClassGeometry& g)
     // bar (half the display wide) under it.
     const Box gauge = gaugeBox(g);
     ItemLayout& gaugeItem = addItem(ITEM_KIND_GAUGE, 0);
-    gaugeItem.geometry = ints({0, 0, optionWidth, g.rowHeight + gauge.h + 4, gauge.w, gauge.h});
+    gaugeItem.geometry = ints({0, 0, optionWidth(g), g.rowHeight + gauge.h + 4, gauge.w, gauge.h});
     gaugeItem.font = FONT_MENU;
     gaugeItem.focusedFont = FONT_MENU_FOCUSED;
     gaugeItem.image = SLOT_GAUGE;
