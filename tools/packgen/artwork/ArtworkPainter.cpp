@@ -975,7 +975,7 @@ std::vector<ArtworkPainter::Image> ArtworkPainter::paintAll()
 {
     std::vector<Image> images;
     std::set<int32_t> done;
-    for (int32_t screenClass = 1; screenClass <= LANDSCAPE_CLASS; ++screenClass) {
+    for (int32_t screenClass = 1; screenClass <= SCREEN_CLASS_LANDSCAPE; ++screenClass) {
         for (int32_t slot = 0; slot < IMAGE_SLOT_COUNT; ++slot) {
             const int32_t id = imageIdFor(screenClass, slot);
             if (id == 0 || done.count(id))

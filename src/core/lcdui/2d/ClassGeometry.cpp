@@ -29,7 +29,7 @@ const ClassGeometry& classGeometry(int32_t screenClass)
 
 ClassGeometry landscapeGeometry(int32_t height)
 {
-    ClassGeometry g = geometries[LANDSCAPE_CLASS - 1];
+    ClassGeometry g = geometries[SCREEN_CLASS_LANDSCAPE - 1];
     g.height = height < LANDSCAPE_MIN_HEIGHT ? LANDSCAPE_MIN_HEIGHT
              : height > LANDSCAPE_MAX_HEIGHT ? LANDSCAPE_MAX_HEIGHT
                                              : height;

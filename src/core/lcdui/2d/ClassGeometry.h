@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScreenClass.h"
+
 #include <cstdint>
 
 // The sizes that the artwork of one display class is drawn at and that its layout
@@ -31,12 +33,11 @@ const ClassGeometry& classGeometry(int32_t screenClass);
 // The landscape class: one set of artwork for heights 360 (16:9), 400 (16:10) and
 // 480 (4:3). Rows anchor to the top, the centre or the bottom so that any height
 // in between works too.
-constexpr int32_t LANDSCAPE_CLASS = 7;
 constexpr int32_t LANDSCAPE_MIN_HEIGHT = 360;
 constexpr int32_t LANDSCAPE_MAX_HEIGHT = 480;
 // Class 7's geometry at a display height (clamped to 360..480).
 ClassGeometry landscapeGeometry(int32_t height);
-inline bool isLandscape(const ClassGeometry& g) { return g.screenClass == LANDSCAPE_CLASS; }
+inline bool isLandscape(const ClassGeometry& g) { return g.screenClass == SCREEN_CLASS_LANDSCAPE; }
 
 // Width of a menu row plate: the client width left of the scroll arrows, or on the
 // landscape frame a centred column with room on both sides.

@@ -350,7 +350,7 @@ void fillScreenRows(const ClassGeometry& g)
     title.backgroundImage = SLOT_SPLASH_BACKGROUND;
     if (isLandscape(g)) {
         // The pictures are drawn for the tallest frame; shorter ones show their middle.
-        const int32_t top = (g.height - classGeometry(LANDSCAPE_CLASS).height) / 2;
+        const int32_t top = (g.height - classGeometry(SCREEN_CLASS_LANDSCAPE).height) / 2;
         loading.titleImagePosition = ints({0, top});
         title.titleImagePosition = ints({0, top});
     }
@@ -490,8 +490,8 @@ void fillDisplayTablesFor(int32_t screenClass)
         return;
     // The landscape rows are built for the stored height (any other fill of the
     // class, by a tool, lays out the 16:9 frame).
-    const ClassGeometry g = screenClass == LANDSCAPE_CLASS
-                                ? landscapeGeometry(::screenClass() == LANDSCAPE_CLASS ? displayHeight()
+    const ClassGeometry g = screenClass == SCREEN_CLASS_LANDSCAPE
+                                ? landscapeGeometry(::screenClass() == SCREEN_CLASS_LANDSCAPE ? displayHeight()
                                                                                        : LANDSCAPE_MIN_HEIGHT)
                                 : classGeometry(screenClass);
     tables.screenClass = screenClass;
