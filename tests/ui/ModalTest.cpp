@@ -26,7 +26,7 @@ TEST_F(ModalTest, AlertBoxPerClassShrinksToShortTextAndCentres)
                               {640, 360, 140, 30, 360}, {640, 480, 140, 30, 360},
                               {800, 600, 10, 10, 780}}; // no tables: 10 inside the display
     String longText;
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 1000; ++i)
         longText = longText + "word ";
     for (const AlertBox& b : boxes) {
         resize(b.width, b.height);
