@@ -23,9 +23,10 @@ TEST_F(ModalTest, AlertBoxPerClassShrinksToShortTextAndCentres)
 {
     const AlertBox boxes[] = {{176, 220, 15, 26, 146}, {240, 240, 20, 30, 200}, {240, 320, 21, 40, 198},
                               {320, 240, 20, 30, 280}, {320, 320, 27, 40, 266}, {480, 640, 41, 80, 398},
-                              {640, 480, 10, 10, 620}}; // no tables: 10 inside the display
+                              {640, 360, 140, 30, 360}, {640, 480, 140, 30, 360},
+                              {800, 600, 10, 10, 780}}; // no tables: 10 inside the display
     String longText;
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 1000; ++i)
         longText = longText + "word ";
     for (const AlertBox& b : boxes) {
         resize(b.width, b.height);

@@ -273,13 +273,13 @@ TEST_F(ScreenTest, LayoutCopiesTheRowIntoTheScreensOwnArrays)
 
     // A class without tables leaves the screen's fields as they were.
     ScreenLayout kept = screen.getLayout();
-    setDisplaySize(640, 480);
+    setDisplaySize(800, 600);
     EXPECT_FALSE(applyScreenLayout(kept, SCREEN_KIND_TEXT, 0));
     EXPECT_EQ(kept.clientRect.data, screen.getLayout().clientRect.data);
-    resize(640, 480);
+    resize(800, 600);
     screen.layout();
     EXPECT_EQ(screen.getLayout().titleTextBox.data, own.titleTextBox.data);
-    EXPECT_EQ(screen.getClientRect()[2], 640) << "the computed client rectangle fills the display";
+    EXPECT_EQ(screen.getClientRect()[2], 800) << "the computed client rectangle fills the display";
 }
 
 } // namespace

@@ -108,7 +108,7 @@ void runContactSheet(const Arguments& arguments)
 {
     CommandLine line(arguments, {"--class", "--out", "--pack"});
     line.expectPositionals(0, 0);
-    const int32_t screenClass = int32_t(line.requiredInteger("--class", 1, 6));
+    const int32_t screenClass = int32_t(line.requiredInteger("--class", 1, 7));
     const std::string out = line.text("--out", "");
     if (out.empty())
         throw ToolError("--out FILE.png is required");

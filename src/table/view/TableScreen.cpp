@@ -83,9 +83,16 @@ void TableScreen::paintContent(Base2DGraphics& g)
 {
     if (tableGame.isStandingsShown()) {
         const IntArray& client = geometry.clientRect;
-        const int32_t w = client.length >= 4 ? client[2] : displayWidth();
+        int32_t w = client.length >= 4 ? client[2] : displayWidth();
         const int32_t h = client.length >= 4 ? client[3] : displayHeight();
-        messageBox.paintStandings(g, 0, 0, w, h, getText(TEXT_STANDINGS),
+        // The landscape frame keeps the list to the message box's column.
+        int32_t x = 0;
+        const IntArray& column = displayTables().sharedRects[RECT_MESSAGE_BOX];
+        if (displayTables().screenClass == SCREEN_CLASS_LANDSCAPE && column.length >= 4) {
+            x = column[0];
+            w = column[2];
+        }
+        messageBox.paintStandings(g, x, 0, w, h, getText(TEXT_STANDINGS),
                                   TournamentStandings::remainingLine(tableGame.tournament()), standingsRows());
         return;
     }

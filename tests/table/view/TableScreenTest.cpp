@@ -1,4 +1,4 @@
-// The table screen driven by events at three display sizes: the soft keys and the
+// The table screen driven by events at every display size: the soft keys and the
 // popup of narrow displays, the action buttons and keys, amount entry by keys and
 // keypad, the modal views, leaving for the menu. Set KM_TABLE_SHOTS=DIR to write
 // the frames (a dealt hand, amount entry, a showdown, the standings, heads-up).
@@ -79,7 +79,8 @@ struct Table {
     std::unique_ptr<TableScreen> screen;
 };
 
-const int32_t sizes[6][2] = {{176, 220}, {240, 240}, {240, 320}, {320, 240}, {320, 320}, {480, 640}};
+const int32_t sizes[9][2] = {{176, 220}, {240, 240}, {240, 320}, {320, 240}, {320, 320},
+                             {480, 640}, {640, 360}, {640, 400}, {640, 480}};
 
 TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
 {

@@ -1,5 +1,5 @@
 // A few screens as the scripted player presents them, at the smallest, the most
-// common and the largest display, against PNGs under tests/data/screens.
+// common and the largest display and on the landscape frame, against PNGs under tests/data/screens.
 // Regenerate on purpose after a deliberate change to a screen or the artwork:
 //   KM_UPDATE_GOLDENS=1 build/tests/tools/kmtool/kmtool_tests --gtest_filter='GoldenFrames*'
 #include "GoldenPng.h"
@@ -18,10 +18,11 @@ std::string goldenFolder()
 }
 
 // Plays script at size, then compares every shot it names with its golden.
-void checkShots(const std::string& size, const std::string& script, const std::vector<std::string>& shots)
+void checkShots(const std::string& size, const std::string& script, const std::vector<std::string>& shots,
+                const std::string& seed = "7")
 {
     TempFolder work;
-    PlayRun run = playScript(script, "--size " + size + " --seed 7 --data-dir " + work.path + "/data --shots " + work.path);
+    PlayRun run = playScript(script, "--size " + size + " --seed " + seed + " --data-dir " + work.path + "/data --shots " + work.path);
     ASSERT_EQ(run.status, 0) << run.error;
     for (const std::string& shot : shots) {
         const std::string frame = work.path + "/" + shot + ".png";
@@ -100,4 +101,31 @@ TEST(GoldenFramesTest, FourColourTable)
             "key ESCAPE\nwait 300\nkey UP\nkey UP\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
             + repeatLines(72, "wait 1000\nkey 0x31\n") + "wait 1000\nshot table-four-colour\n",
         { "table-four-colour" });
+}
+
+// The landscape frame of desktop windows: the menus, the name alert and a cash hand
+// from the deal through amount entry to the showdown; then the tournament's
+// standings and heads-up.
+TEST(GoldenFramesTest, LandscapeDisplay)
+{
+    const std::string toTable = "key UP\nkey UP\nkey UP\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot stakes\n"
+                                "key RETURN\nwait 6000\nshot dealt-hand\n";
+    checkShots("640x360",
+        std::string(TO_MAIN_MENU) + "shot main-menu\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nshot options\n"
+            "key ESCAPE\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nshot help-topic\n"
+            "key ESCAPE\nwait 300\nkey ESCAPE\nwait 300\n" + toTable +
+            "key 0x33\nwait 100\nshot amount-entry\ntype a\nkey RETURN\nwait 8000\nshot showdown\n",
+        { "main-menu", "options", "help-topic", "stakes", "dealt-hand", "amount-entry", "showdown" });
+    checkShots("640x360",
+        std::string(TO_MAIN_MENU) + "key DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n"
+            "key BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nkey BACKSPACE\nwait 300\nkey RETURN\nwait 300\nshot name-alert\n",
+        { "name-alert" });
+    checkShots("640x360",
+        std::string(TO_MAIN_MENU) + "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\n"
+            "wait 300\nkey RETURN\nwait 8000\nkey 0x34\nwait 300\nshot standings\n",
+        { "standings" }, "8"); // the player's first turn, when the keys take "4"
+    checkShots("640x360",
+        std::string(TO_MAIN_MENU) + "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 6000\n"
+            "shot heads-up\n",
+        { "heads-up" });
 }

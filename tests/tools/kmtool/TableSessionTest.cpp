@@ -1,7 +1,9 @@
 // Games played on the table screen through kmtool's scripted player: a cash game
 // left and resumed in a later run with its seats and chips, a new game over a saved
 // one giving the chips back, heads-up, and a whole tournament on the smallest
-// display, with the hand histories the game writes as it goes.
+// display and on the landscape frames, with the hand histories the game writes as
+// it goes; and games that go on through size changes between portrait and
+// landscape frames in the middle of a hand.
 #include "PlaySession.h"
 
 #include <gtest/gtest.h>
@@ -177,36 +179,106 @@ TEST(TableSessionTest, ActionsPopupOnTheSmallestDisplay)
 // On 176-pixel displays the actions hide behind the "ACTIONS" soft key; the digit
 // keys still take them. The player goes all in whenever it is his turn (3: raise,
 // or 2: bet, then "a" and Return) and, with this seed, finishes second of twelve.
+// On the landscape frames Return would press the focused button (Fold), so the
+// player taps the keypad's ALL-IN and OK keys instead.
 TEST(TableSessionTest, TournamentPlayedToItsEndPaysThePrize)
 {
-    TempFolder data;
-    const std::string toTournament = TO_MAIN_MENU +
-        "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
-    const std::string allIn = "wait 1500\nkey 0x33\ntype a\nkey RETURN\nkey 0x32\ntype a\nkey RETURN\n";
-    // A dump after every move: once the tournament is over the keys go on into the
-    // menus, so the test looks at the first dump that has a place.
-    PlayRun run = playScript(toTournament + "wait 8000\ndump\n" + repeat(300, allIn + "dump\n") + "quit\n",
-        "--size 176x220 --seed 8 --data-dir " + data.path);
-    ASSERT_EQ(run.status, 0) << run.error;
-    ASSERT_EQ(run.dumps.size(), 301u);
-    const std::string& start = run.dumps[0];
-    EXPECT_EQ(field(start, "table.variant"), "8");
-    EXPECT_EQ(field(start, "softKeys"), "[\"ACTIONS\",\"Back\"]");
-    EXPECT_EQ(field(start, "profile.bankroll"), "1000"); // a tournament takes no buy-in
+    struct Frame {
+        const char* size;
+        std::string allIn;
+        const char* softKeys;
+    };
+    // The keypad's bottom row lies 242 pixels down at 640x360, 40 more at 640x400.
+    auto tapAllIn = [](int y) {
+        const std::string keys = "tap 460 " + std::to_string(y) + "\ntap 577 " + std::to_string(y) + "\n";
+        return "wait 1500\nkey 0x33\n" + keys + "key 0x32\n" + keys;
+    };
+    const Frame frames[] = {
+        {"176x220", "wait 1500\nkey 0x33\ntype a\nkey RETURN\nkey 0x32\ntype a\nkey RETURN\n", "[\"ACTIONS\",\"Back\"]"},
+        {"640x360", tapAllIn(242), "[null,\"Back\"]"},
+        {"640x400", tapAllIn(282), "[null,\"Back\"]"},
+    };
+    for (const Frame& frame : frames) {
+        SCOPED_TRACE(frame.size);
+        TempFolder data;
+        const std::string toTournament = TO_MAIN_MENU +
+            "key RETURN\nwait 300\nkey DOWN\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
+        // A dump after every move: once the tournament is over the keys go on into the
+        // menus, so the test looks at the first dump that has a place.
+        PlayRun run = playScript(toTournament + "wait 8000\ndump\n" + repeat(300, frame.allIn + "dump\n") + "quit\n",
+            std::string("--size ") + frame.size + " --seed 8 --data-dir " + data.path);
+        ASSERT_EQ(run.status, 0) << run.error;
+        ASSERT_EQ(run.dumps.size(), 301u);
+        const std::string& start = run.dumps[0];
+        EXPECT_EQ(field(start, "table.variant"), "8");
+        EXPECT_EQ(field(start, "softKeys"), frame.softKeys);
+        EXPECT_EQ(field(start, "profile.bankroll"), "1000"); // a tournament takes no buy-in
 
-    auto over = std::find_if(run.dumps.begin(), run.dumps.end(),
-        [](const std::string& dump) { return field(dump, "table.place") != "null"; });
-    ASSERT_NE(over, run.dumps.end());
-    const std::string& end = *over;
-    EXPECT_EQ(field(end, "table.place"), "2");
-    EXPECT_NE(field(end, "table.message").find("place 2. Your prize: $4,000."), std::string::npos)
-        << field(end, "table.message");
-    EXPECT_EQ(field(end, "profile.bankroll"), "5000"); // 4 buy-ins for second of twelve
-    EXPECT_EQ(field(end, "saved.tourney"), "false");
-    bool tournamentHeader = false;
-    for (const std::string& line : handHistoryLines(data.path))
-        tournamentHeader = tournamentHeader || line.find(", 0+0 Hold'em No Limit - Level ") != std::string::npos;
-    EXPECT_TRUE(tournamentHeader);
+        auto over = std::find_if(run.dumps.begin(), run.dumps.end(),
+            [](const std::string& dump) { return field(dump, "table.place") != "null"; });
+        ASSERT_NE(over, run.dumps.end());
+        const std::string& end = *over;
+        EXPECT_EQ(field(end, "table.place"), "2");
+        EXPECT_NE(field(end, "table.message").find("place 2. Your prize: $4,000."), std::string::npos)
+            << field(end, "table.message");
+        EXPECT_EQ(field(end, "profile.bankroll"), "5000"); // 4 buy-ins for second of twelve
+        EXPECT_EQ(field(end, "saved.tourney"), "false");
+        bool tournamentHeader = false;
+        for (const std::string& line : handHistoryLines(data.path))
+            tournamentHeader = tournamentHeader || line.find(", 0+0 Hold'em No Limit - Level ") != std::string::npos;
+        EXPECT_TRUE(tournamentHeader);
+    }
+}
+
+// Cash and heads-up games on the 16:9 and 16:10 landscape frames, with the window
+// switched to 240x320 and back in the middle of the player's turn: the hand, its
+// seats and the actions on offer go on unchanged through both changes, and the
+// action buttons at the bottom right take a tap at the new height.
+TEST(TableSessionTest, LandscapeGamesGoOnThroughSizeChangesMidHand)
+{
+    struct Game {
+        const char* name;
+        std::string menu;
+        const char* seed;
+        const char* variant;
+    };
+    const Game games[] = {{"cash", "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\n", "4", "6"},
+                          {"heads-up", "key RETURN\nwait 300\nkey DOWN\nkey RETURN\nwait 300\nkey RETURN\n", "3", "7"}};
+    for (int height : {360, 400}) {
+        for (const Game& game : games) {
+            SCOPED_TRACE(std::string(game.name) + " at 640x" + std::to_string(height));
+            TempFolder data;
+            const std::string size = "640 " + std::to_string(height);
+            // The middle one of the three buttons: Call.
+            const std::string tapCall = "tap 511 " + std::to_string(height - 24 - 26 - 2 + 13) + "\n";
+            PlayRun run = playScript(TO_MAIN_MENU + game.menu + "wait 6000\ndump\n"
+                                         "size 240 320\nwait 100\ndump\n"
+                                         "size " + size + "\nwait 100\ndump\n" +
+                                         tapCall + "wait 100\ndump\n" +
+                                         repeat(12, "wait 2000\nkey 0x31\n") + "dump\nquit\n",
+                "--size 640x" + std::to_string(height) + " --seed " + game.seed + " --data-dir " + data.path);
+            ASSERT_EQ(run.status, 0) << run.error;
+            ASSERT_EQ(run.dumps.size(), 5u);
+            const std::vector<std::string>& d = run.dumps;
+            const std::string landscape = "{\"width\":640,\"height\":" + std::to_string(height) + ",\"class\":7}";
+            EXPECT_EQ(field(d[0], "display"), landscape);
+            EXPECT_EQ(field(d[1], "display"), "{\"width\":240,\"height\":320,\"class\":3}");
+            EXPECT_EQ(field(d[2], "display"), landscape);
+            EXPECT_EQ(field(d[0], "table.variant"), game.variant);
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(field(d[i], "table.actions"), "[1,4,6]") << "dump " << i;
+                EXPECT_EQ(field(d[i], "table.hand"), "1") << "dump " << i;
+                EXPECT_EQ(seatsOf(d[i]), seatsOf(d[0])) << "dump " << i;
+            }
+            // The tap called.
+            EXPECT_EQ(field(d[3], "table.actions"), "[]");
+            EXPECT_EQ(field(element(d[3], "table.seats", 0), "action").rfind("\"Call $", 0), 0u)
+                << field(d[3], "table.seats");
+            // Later hands are played on the landscape table.
+            EXPECT_GT(std::stoi(field(d[4], "table.hand")), 2);
+            EXPECT_EQ(field(d[4], "display"), landscape);
+        }
+    }
 }
 
 // A game closed while a hand's result shows (or right after the key that clears it)

@@ -234,12 +234,17 @@ void softKeyBar(ArtCanvas& a, const G& g)
 
 void splashScene(ArtCanvas& a, const G& g, bool loading)
 {
-    const double w = g.width, h = g.height;
-    cairo_rectangle(a.cr(), 0, 0, w, h);
-    a.radialGradient(w / 2, h * 0.4, std::max(w, h) * 0.8, 0x1E7040, 0x041A0C);
+    const double w = g.width, fullH = g.height;
+    cairo_rectangle(a.cr(), 0, 0, w, fullH);
+    a.radialGradient(w / 2, fullH * 0.4, std::max(w, fullH) * 0.8, 0x1E7040, 0x041A0C);
     cairo_fill(a.cr());
+    // The landscape picture is shown centred and cropped to the frame's height, so
+    // the scene keeps to the middle band of the shortest frame.
+    const double band = isLandscape(g) ? LANDSCAPE_MIN_HEIGHT : fullH;
+    cairo_translate(a.cr(), 0, (fullH - band) / 2);
+    const double h = band;
     // Spotlight ellipse of felt.
-    a.ellipse(w / 2, h * 0.52, w * 0.46, h * 0.2);
+    a.ellipse(w / 2, h * 0.52, std::min(w * 0.46, h * 0.8), h * 0.2);
     a.colour(0x000000, 0.25);
     cairo_fill(a.cr());
     // Two fanned cards: ace of spades and king of hearts.
@@ -263,6 +268,7 @@ void splashScene(ArtCanvas& a, const G& g, bool loading)
     wordmark(a, w / 2, h * (loading ? 0.14 : 0.15), size, w * 0.9);
     a.centredText("TEXAS HOLD'EM", w / 2, h * (loading ? 0.14 : 0.15) + size * 0.95, size * 0.5, true, CREAM);
     if (loading) {
+        cairo_identity_matrix(a.cr());
         const Box p = progressBox(g);
         a.roundedRect(p.x - 3.5, p.y - 3.5, p.w + 7, p.h + 7, (p.h + 7) / 2);
         a.colour(0x020A05);
@@ -583,7 +589,7 @@ std::vector<uint8_t> paintHighlightEnds(const G& g)
 
 std::vector<uint8_t> paintRowBackground(const G& g, int32_t slot)
 {
-    const int32_t w = g.width - g.arrowSize - 8;
+    const int32_t w = menuRowWidth(g);
     ArtCanvas a(w, g.rowHeight);
     a.roundedRect(0.5, 0.5, w - 1, g.rowHeight - 1, g.rowHeight / 4.0);
     const uint32_t base = slot == SLOT_ROW_BACKGROUND ? 0x0E3D22 : 0x124A2A;
@@ -989,7 +995,7 @@ std::vector<ArtworkPainter::Image> ArtworkPainter::paintAll()
 {
     std::vector<Image> images;
     std::set<int32_t> done;
-    for (int32_t screenClass = 1; screenClass <= 6; ++screenClass) {
+    for (int32_t screenClass = 1; screenClass <= SCREEN_CLASS_LANDSCAPE; ++screenClass) {
         for (int32_t slot = 0; slot < IMAGE_SLOT_COUNT; ++slot) {
             // Every class with card faces gets the four-colour set beside them.
             const int32_t fourColourId = fourColourImageIdFor(screenClass, slot);

@@ -12,7 +12,7 @@ public:
         std::vector<uint8_t> png;
     };
 
-    // Every id of classes 1..6, each drawn once at the geometry of the first class
+    // Every id of classes 1..7, each drawn once at the geometry of the first class
     // that uses it, and the four-colour faces of each class.
     static std::vector<Image> paintAll();
 

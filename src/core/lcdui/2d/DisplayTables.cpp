@@ -63,7 +63,7 @@ void fillFonts(int32_t screenClass)
         for (int32_t g = 0; g < GLYPH_COUNT; ++g)
             font.widths[g] = sheet.widths[g];
         font.glyphHeight = sheet.cellHeight;
-        font.lineHeight = sheet.cellHeight + (screenClass == 6 ? 2 : 1);
+        font.lineHeight = sheet.cellHeight + (screenClass >= 6 ? 2 : 1);
         font.charGap = 0; // the sheet widths are hinted advances, bearings included
         font.baselineOffset = 0;
         font.spaceWidth = sheet.spaceWidth;
@@ -77,9 +77,31 @@ void fillFonts(int32_t screenClass)
 const Box alertBoxes[6] = {{15, 26, 146, 168}, {20, 30, 200, 180}, {21, 40, 198, 240},
                            {20, 30, 280, 180}, {27, 40, 266, 240}, {41, 80, 398, 480}};
 
-// Seats: top row 2, 3, 4 (left to right), bottom row 1, 0, 5.
+// The alert of the landscape frame: a centred column as tall as the height allows.
+Box alertBox(const ClassGeometry& g)
+{
+    if (isLandscape(g))
+        return {140, 30, g.width - 280, g.height - 60};
+    return alertBoxes[g.screenClass - 1];
+}
+
+// Seats: top row 2, 3, 4 (left to right), bottom row 1, 0, 5. Landscape: 2, 3, 4
+// across the top of the oval, 1 and 5 at its upper ends, the player alone at the
+// bottom centre so that the buttons and the amount entry have the bottom right.
 void seatPositions(const ClassGeometry& g, int32_t (&x)[6], int32_t (&y)[6])
 {
+    if (isLandscape(g)) {
+        const int32_t top = landscapeTopSeatY(g), step = g.seatWidth + 2;
+        const int32_t centre = (g.width - g.seatWidth) / 2;
+        const int32_t columns[6] = {centre, 4, centre - step, centre, centre + step, g.width - g.seatWidth - 4};
+        const int32_t side = top + g.seatHeight + 8 + (g.height - LANDSCAPE_MIN_HEIGHT) / 4;
+        const int32_t rows[6] = {landscapeBottomSeatY(g), side, top, top, top, side};
+        for (int32_t s = 0; s < 6; ++s) {
+            x[s] = columns[s];
+            y[s] = rows[s];
+        }
+        return;
+    }
     const int32_t bottomRow = g.height - g.softKeyHeight - (g.screenClass == 1 ? 0 : g.buttonHeight + 4) -
                               g.seatHeight - 2;
     const int32_t left = 2, centre = (g.width - g.seatWidth) / 2, right = g.width - g.seatWidth - 2;
@@ -97,7 +119,7 @@ void fillSharedRects(const ClassGeometry& g)
 {
     const int32_t w = g.width, h = g.height;
     IntArray* r = tables.sharedRects;
-    r[RECT_ALERT_BOX] = box(alertBoxes[g.screenClass - 1]);
+    r[RECT_ALERT_BOX] = box(alertBox(g));
     r[RECT_SOFT_KEY_BAR] = ints({0, h - g.softKeyHeight, w, g.softKeyHeight});
     r[RECT_LEFT_SOFT_KEY] = ints({0, h - g.softKeyHeight, w / 2, g.softKeyHeight});
     r[RECT_RIGHT_SOFT_KEY] = ints({w / 2, h - g.softKeyHeight, w - w / 2, g.softKeyHeight});
@@ -119,14 +141,20 @@ void fillSharedRects(const ClassGeometry& g)
     (void)step;
     r[RECT_AMOUNT_PANEL] = box(amountPanelBox(g));
     const int32_t buttonsWidth = 3 * g.buttonWidth + 2 * 4;
-    r[RECT_ACTION_BUTTONS] =
-        ints({(w - buttonsWidth) / 2, h - g.softKeyHeight - g.buttonHeight - 2, buttonsWidth, g.buttonHeight});
+    // Centred under the table; on the landscape frame at the bottom right.
+    const int32_t buttonsX = isLandscape(g) ? w - buttonsWidth - 8 : (w - buttonsWidth) / 2;
+    r[RECT_ACTION_BUTTONS] = ints({buttonsX, h - g.softKeyHeight - g.buttonHeight - 2, buttonsWidth, g.buttonHeight});
     r[RECT_MESSAGE_BOX] = box(messageBox(g));
     r[RECT_HEADSUP_TABLE] = box(headsUpTableBox(g));
     const Box panel = amountPanelBox(g);
     const int32_t keysWidth = 5 * g.keyWidth + 4 * 3;
-    r[RECT_KEYPAD] = ints({panel.x + (panel.w - keysWidth) / 2, panel.y + panel.h - 3 * (g.keyHeight + 3) - 2,
-                           keysWidth, 3 * (g.keyHeight + 3) - 3});
+    const int32_t keypadH = 3 * (g.keyHeight + 3) - 3;
+    // Landscape: right of the board, over the field part of the panel (as the
+    // table row places it).
+    const int32_t fieldPart = panel.h - (3 * (g.keyHeight + 3) + 4);
+    const int32_t keypadY = isLandscape(g) ? h - g.softKeyHeight - fieldPart - 2 - keypadH - 6
+                                           : panel.y + panel.h - 3 * (g.keyHeight + 3) - 2;
+    r[RECT_KEYPAD] = ints({panel.x + (panel.w - keysWidth) / 2, keypadY, keysWidth, keypadH});
 }
 
 void fillScalars(const ClassGeometry& g)
@@ -139,16 +167,22 @@ void fillScalars(const ClassGeometry& g)
     s.turnAlertFrames = 150; // 15 s of 100 ms frames
     s.scrollStep = g.rowHeight;
     s.scrollMargin = g.rowHeight / 2;
-    const bool tables1to6 = g.screenClass >= 1 && g.screenClass <= 6;
-    s.alertInsetX = tables1to6 ? 15 : 10;
-    s.alertInsetY = tables1to6 ? 15 : 10;
-    s.lineSpacing = g.screenClass == 6 ? 3 : 1;
+    s.alertInsetX = 15;
+    s.alertInsetY = 15;
+    s.lineSpacing = g.screenClass == 6 ? 3 : isLandscape(g) ? 2 : 1;
     s.cardStep = g.cardWidth + 2;
 }
 
 // Left and right margin of text screen content: clear of the scroll arrows.
-int32_t textMargin(const ClassGeometry& g) { return g.arrowSize + 6; }
+// Landscape text keeps to a readable column rather than running 600 pixels wide.
+int32_t textMargin(const ClassGeometry& g) { return isLandscape(g) ? 70 : g.arrowSize + 6; }
 constexpr int32_t OPTIONS_LEFT = 4;
+// The landscape options sit in a centred column as wide as the menus'.
+int32_t optionsLeft(const ClassGeometry& g) { return isLandscape(g) ? (g.width - menuRowWidth(g)) / 2 : OPTIONS_LEFT; }
+int32_t optionWidth(const ClassGeometry& g)
+{
+    return isLandscape(g) ? menuRowWidth(g) : g.width - OPTIONS_LEFT - textMargin(g);
+}
 
 // The soft keys, title and scroll arrows every screen but the splashes uses.
 void frame(ScreenLayout& row, const ClassGeometry& g)
@@ -189,8 +223,9 @@ ScreenLayout& addRow(int32_t kind, int32_t variant)
 // title band; the stake menu's second line sits under it and pushes the rows down.
 void menuExtras(ScreenLayout& row, const ClassGeometry& g, bool subheader)
 {
-    const int32_t gap = g.screenClass == 6 ? 4 : 2;
-    row.extra[EXTRA_MENU_ROWS] = ints({2, g.width - g.arrowSize - 8, g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
+    const int32_t gap = isLandscape(g) ? 6 : g.screenClass == 6 ? 4 : 2;
+    const int32_t rowX = isLandscape(g) ? (g.width - menuRowWidth(g)) / 2 : 2;
+    row.extra[EXTRA_MENU_ROWS] = ints({rowX, menuRowWidth(g), g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
     row.extra[EXTRA_MENU_STYLE] = ints({FONT_MENU, FONT_MENU_FOCUSED, FONT_FINE_PRINT, SLOT_HIGHLIGHT_MIDDLE,
                                         SLOT_HIGHLIGHT_ENDS, SLOT_ROW_BACKGROUND});
     row.extra[EXTRA_MENU_HEADER] = ints({6, 0, g.width - 12, g.titleHeight, FONT_TITLE});
@@ -219,7 +254,7 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
     IntArray seats(12), cards(12), markers(12), bubbles(12), bets(12);
     const int32_t betHeight = glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight;
     for (int32_t s = 0; s < 6; ++s) {
-        const bool top = headsUp ? s != 0 : topRow(s);
+        const bool top = headsUp || isLandscape(g) ? s != 0 : topRow(s);
         seats[2 * s] = x[s];
         seats[2 * s + 1] = y[s];
         cards[2 * s] = x[s] + (g.seatWidth - (2 * g.smallCardWidth + 2)) / 2;
@@ -266,7 +301,10 @@ void tableExtras(ScreenLayout& row, const ClassGeometry& g, bool headsUp)
     const Box panel = {fullPanel.x, g.screenClass == 1 ? 2 : g.height - g.softKeyHeight - fieldPart - 2,
                        fullPanel.w, fieldPart};
     const int32_t keysWidth = 5 * g.keyWidth + 4 * 3;
-    const int32_t keypad[2] = {panel.x + (panel.w - keysWidth) / 2, 2 + 6};
+    // Landscape has room for the keypad right of the board, over the field part.
+    const int32_t keypadH = 3 * (g.keyHeight + 3) - 3;
+    const int32_t keypad[2] = {panel.x + (panel.w - keysWidth) / 2,
+                               isLandscape(g) ? panel.y - keypadH - 6 : 2 + 6};
     const IntArray& buttons = tables.sharedRects[RECT_ACTION_BUTTONS];
     const int32_t arrow = g.keyHeight;
     const int32_t fieldY = panel.y + 6 + glyphSheetMetrics(g.screenClass, GLYPHS_SMALL_BOLD).cellHeight + 4;
@@ -310,6 +348,12 @@ void fillScreenRows(const ClassGeometry& g)
     title.backgroundColour = DEEP_GREEN;
     title.textColour = CREAM;
     title.backgroundImage = SLOT_SPLASH_BACKGROUND;
+    if (isLandscape(g)) {
+        // The pictures are drawn for the tallest frame; shorter ones show their middle.
+        const int32_t top = (g.height - classGeometry(SCREEN_CLASS_LANDSCAPE).height) / 2;
+        loading.titleImagePosition = ints({0, top});
+        title.titleImagePosition = ints({0, top});
+    }
 
     for (int32_t variant : {0, 9, 10, 11}) {
         ScreenLayout& menu = addRow(SCREEN_KIND_MENU, variant);
@@ -327,7 +371,7 @@ void fillScreenRows(const ClassGeometry& g)
         frame(text, g);
         // The options' rows start near the left edge so that "label: value" fits
         // on the narrowest display; they end clear of the scroll arrows.
-        text.contentOrigin = ints({variant == 4 ? OPTIONS_LEFT : textMargin(g), textMargin(g) / 2});
+        text.contentOrigin = ints({variant == 4 ? optionsLeft(g) : textMargin(g), isLandscape(g) ? 8 : textMargin(g) / 2});
         text.rowSpacing = variant == 4 ? 4 : 2;
     }
     for (int32_t variant : {6, 7, 8}) {
@@ -349,8 +393,9 @@ void fillScreenRows(const ClassGeometry& g)
     // Narrower rows with the avatar beside row 1; the gap keeps a picture taller
     // than a row clear of row 0.
     const int32_t gap = (g.avatarSize - g.rowHeight) / 2 + 6;
-    const int32_t rowWidth = g.width - g.arrowSize - 8 - (g.avatarSize + 6);
-    name.extra[EXTRA_MENU_ROWS] = ints({2, rowWidth, g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
+    const int32_t rowWidth = menuRowWidth(g) - (g.avatarSize + 6);
+    const int32_t rowX = isLandscape(g) ? (g.width - menuRowWidth(g)) / 2 : 2;
+    name.extra[EXTRA_MENU_ROWS] = ints({rowX, rowWidth, g.rowHeight, gap, g.rowHeight / 3, g.rowHeight / 2});
     name.extra[EXTRA_AVATAR] = ints({g.avatarSize, SLOT_AVATARS});
     // The field, its caption line above it, under the two rows (client coordinates).
     const Box field = textFieldBox(g);
@@ -386,9 +431,8 @@ void fillItemRows(const ClassGeometry& g)
     info.focusedFont = FONT_BODY_HIGHLIGHT;
     // Choices and gauges of the options screen: from its content origin to the
     // scroll arrows.
-    const int32_t optionWidth = g.width - OPTIONS_LEFT - margin;
     ItemLayout& choice = addItem(ITEM_KIND_CHOICE, 0);
-    choice.geometry = ints({0, 0, optionWidth, g.rowHeight});
+    choice.geometry = ints({0, 0, optionWidth(g), g.rowHeight});
     choice.font = FONT_MENU;
     choice.focusedFont = FONT_MENU_FOCUSED;
     choice.image = SLOT_HIGHLIGHT_MIDDLE;
@@ -409,7 +453,7 @@ void fillItemRows(const ClassGeometry& g)
     // bar (half the display wide) under it.
     const Box gauge = gaugeBox(g);
     ItemLayout& gaugeItem = addItem(ITEM_KIND_GAUGE, 0);
-    gaugeItem.geometry = ints({0, 0, optionWidth, g.rowHeight + gauge.h + 4, gauge.w, gauge.h});
+    gaugeItem.geometry = ints({0, 0, optionWidth(g), g.rowHeight + gauge.h + 4, gauge.w, gauge.h});
     gaugeItem.font = FONT_MENU;
     gaugeItem.focusedFont = FONT_MENU_FOCUSED;
     gaugeItem.image = SLOT_GAUGE;
@@ -444,7 +488,12 @@ void fillDisplayTablesFor(int32_t screenClass)
 {
     if (!hasDisplayTables(screenClass))
         return;
-    const ClassGeometry& g = classGeometry(screenClass);
+    // The landscape rows are built for the stored height (any other fill of the
+    // class, by a tool, lays out the 16:9 frame).
+    const ClassGeometry g = screenClass == SCREEN_CLASS_LANDSCAPE
+                                ? landscapeGeometry(::screenClass() == SCREEN_CLASS_LANDSCAPE ? displayHeight()
+                                                                                       : LANDSCAPE_MIN_HEIGHT)
+                                : classGeometry(screenClass);
     tables.screenClass = screenClass;
     for (int32_t slot = 0; slot < IMAGE_SLOT_COUNT; ++slot)
         tables.imageIds[slot] = imageIdFor(screenClass, slot);

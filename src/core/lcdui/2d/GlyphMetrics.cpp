@@ -5,7 +5,7 @@ const char* const FONT_CHARSET =
 
 namespace {
 
-const GlyphSheetMetrics sheets[6 * GLYPH_FAMILY_COUNT] = {
+const GlyphSheetMetrics sheets[7 * GLYPH_FAMILY_COUNT] = {
 #include "GlyphMetricsData.inc"
 };
 
@@ -28,7 +28,7 @@ int32_t glyphFamilyPixels(const ClassGeometry& geometry, int32_t family)
 
 const GlyphSheetMetrics& glyphSheetMetrics(int32_t screenClass, int32_t family)
 {
-    if (screenClass < 1 || screenClass > 6)
+    if (screenClass < 1 || screenClass > 7)
         screenClass = 3;
     if (family < 0 || family >= GLYPH_FAMILY_COUNT)
         family = GLYPHS_MEDIUM;

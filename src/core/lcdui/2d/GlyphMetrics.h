@@ -29,5 +29,5 @@ struct GlyphSheetMetrics {
 bool glyphFamilyBold(int32_t family);
 int32_t glyphFamilyPixels(const ClassGeometry& geometry, int32_t family);
 
-// Metrics of the sheet as the pack builder renders it (classes 1..6).
+// Metrics of the sheet as the pack builder renders it (classes 1..7).
 const GlyphSheetMetrics& glyphSheetMetrics(int32_t screenClass, int32_t family);

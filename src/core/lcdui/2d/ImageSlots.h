@@ -47,7 +47,7 @@ enum ImageSlot : int32_t {
 
 constexpr int32_t IMAGE_SLOT_COUNT = 55;
 
-// The resource id that class screenClass (1..6) keeps in a slot; 0 for spare slots
+// The resource id that class screenClass (1..7) keeps in a slot; 0 for spare slots
 // and other classes.
 int32_t imageIdFor(int32_t screenClass, int32_t slot);
 

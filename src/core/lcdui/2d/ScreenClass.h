@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
-// Display size classes. Tables exist for classes 1..6; 0 (unknown size) and 7
-// (640 wide) get none and keep whatever an earlier fill left.
+// Display size classes. Tables exist for classes 1..7; 0 (unknown size) gets none
+// and keeps whatever an earlier fill left. Class 7 is the landscape desktop frame:
+// 640 wide, laid out for any height from 360 to 480.
 constexpr int32_t SCREEN_CLASS_NONE = 0;
 constexpr int32_t SCREEN_CLASS_FIRST = 1;
-constexpr int32_t SCREEN_CLASS_LAST = 6;
+constexpr int32_t SCREEN_CLASS_LAST = 7;
+constexpr int32_t SCREEN_CLASS_LANDSCAPE = 7;
 
 // The class of a display of the given size: 176 wide -> 1; 240x240 -> 2, other
 // 240-wide -> 3; 320x240 -> 4, other 320-wide -> 5; 480 wide -> 6; 640 wide -> 7;
