@@ -167,7 +167,7 @@ void runPlay(const Arguments& arguments)
 
     GameOptions options;
     if (line.has("--size") && !FrameSizes::parse(line.text("--size", "").c_str(), options.width, options.height))
-        throw ToolError("--size: not one of 176x220, 240x240, 240x320, 320x240, 320x320, 480x640");
+        throw ToolError("--size: not one of " + FrameSizes::names());
     options.keyboardType = GameOptions::parseKeyboard(line.text("--keyboard", "full"));
     if (options.keyboardType < 0)
         throw ToolError("--keyboard: full, keypad or none");
