@@ -236,6 +236,9 @@ void SdlWindow::translateKey(const SDL_Event& sdlEvent)
         if (down && !sdlEvent.key.repeat) {
             const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
             SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+            // A size picked while full screen shapes the window it returns to.
+            if (full && fitWhenWindowed)
+                fitToFrame();
         }
         return;
     }
@@ -337,9 +340,16 @@ void SdlWindow::setFrameSize(int32_t newWidth, int32_t newHeight)
     paintPending = true;
     // Full screen and maximised the window keeps the screen and the frame takes the
     // new scale; otherwise it becomes the new frame's window, as it would open.
-    const Uint32 flags = SDL_GetWindowFlags(window);
-    if (flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED))
+    if (SDL_GetWindowFlags(window) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) {
+        fitWhenWindowed = true;
         return;
+    }
+    fitToFrame();
+}
+
+void SdlWindow::fitToFrame()
+{
+    fitWhenWindowed = false;
     const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
     SDL_Rect area;
     if (!usableArea(display, area))

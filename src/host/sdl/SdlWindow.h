@@ -49,7 +49,7 @@ public:
     int32_t frameWidth() const override { return width; }
     int32_t frameHeight() const override { return height; }
     // Outside full screen and maximised, the window takes the size it would open
-    // at for the new frame, around the same centre.
+    // at for the new frame, around the same centre; full screen, once F11 leaves it.
     void setFrameSize(int32_t newWidth, int32_t newHeight) override;
     void setTextInput(bool on) override;
     void vibrate(int32_t duration) override;
@@ -75,6 +75,8 @@ private:
     void setActive(bool nowActive);
     // Frame pixel under a window position; false outside the frame.
     bool toFrame(int32_t windowX, int32_t windowY, int32_t& x, int32_t& y) const;
+    // Sizes the window for the frame as it would open, around the same centre.
+    void fitToFrame();
     void present();
     // The shake and the controller's rumble: stepped and ended by the clock.
     void runEffects(int64_t now);
@@ -91,6 +93,7 @@ private:
     bool textInputOn = false;
     bool pointerDown = false;
     uint32_t swallowedKeys = 0; // bit n: the release of digit n belongs to a Ctrl+n
+    bool fitWhenWindowed = false; // the frame changed while full screen or maximised
 
     // The last frame as the game gave it (blue, green, red) and converted once to
     // the window surface's pixel format.
