@@ -32,7 +32,7 @@ public:
         std::function<void()> pause;                   // the controller's pause
         std::function<void()> activated;               // apply the game volume
         std::function<void()> deactivated;             // stop the sound
-        std::function<void(int32_t, int32_t)> frameSizeChosen; // Ctrl+1..6: remember the choice
+        std::function<void(int32_t, int32_t)> frameSizeChosen; // Ctrl+1..9: remember the choice
     };
 
     explicit GameWindow(HostWindow& window);

@@ -54,8 +54,10 @@ void printHelp()
         "usage: kestrelmoore [OPTION]...\n"
         "\n"
         "Options:\n"
-        "  --size WxH         frame size: 176x220, 240x240, 240x320, 320x240, 320x320 or 480x640\n"
-        "                     (default: the last one picked, else the largest that fits the desktop)\n"
+        "  --size WxH         frame size: 176x220, 240x240, 240x320, 320x240, 320x320, 480x640,\n"
+        "                     640x360, 640x400 or 640x480 (default: the last one picked; else on a\n"
+        "                     landscape desktop the 640-wide size of its shape, else the largest\n"
+        "                     that fits the desktop)\n"
         "  --pack FILE        the resource pack (default: Kestrelmoore_res.dat beside the program,\n"
         "                     else PREFIX/share/kestrelmoore/ or PREFIX/share/games/kestrelmoore/)\n"
         "  --data-dir DIR     where saves live (default: $XDG_DATA_HOME/kestrelmoore,\n"
@@ -74,6 +76,7 @@ void printHelp()
         "  Delete             delete after the cursor; clears the bet amount like Backspace\n"
         "  1-4                the table's actions\n"
         "  Ctrl+1 .. Ctrl+6   frame size 176x220, 240x240, 240x320, 320x240, 320x320, 480x640\n"
+        "  Ctrl+7 .. Ctrl+9   frame size 640x360, 640x400, 640x480\n"
         "  F11                full screen on and off\n"
         "The mouse works everywhere a finger would: soft keys, menus, actions, the keypad.\n"
         "A key or a click skips the start-up screens.\n"
@@ -137,7 +140,7 @@ bool parse(int argc, char** argv, CommandLine& line, std::string& error)
             if (!takeValue())
                 return false;
             if (!FrameSizes::parse(value.c_str(), line.options.width, line.options.height)) {
-                error = "--size " + value + ": not one of 176x220, 240x240, 240x320, 320x240, 320x320, 480x640";
+                error = "--size " + value + ": not one of " + FrameSizes::names();
                 return false;
             }
             line.sizeGiven = true;

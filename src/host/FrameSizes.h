@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
-// The six frame sizes the game has layouts for, in the order Ctrl+1 .. Ctrl+6
-// pick them in the window (one per display class 1..6).
+// The nine frame sizes the game has layouts for, in the order Ctrl+1 .. Ctrl+9
+// pick them in the window: one per display class 1..6, made for phones, then the
+// three landscape sizes of class 7, made for desktops of 16:9, 16:10 and 4:3.
 class FrameSizes {
 public:
     struct Size {
@@ -12,9 +14,12 @@ public:
         int32_t height;
     };
 
-    static constexpr int32_t COUNT = 6;
+    static constexpr int32_t COUNT = 9;
+    // ALL[0 .. PHONE_COUNT - 1] are the phone sizes, the rest the desktop ones.
+    static constexpr int32_t PHONE_COUNT = 6;
     static constexpr Size ALL[COUNT] = {
         {176, 220}, {240, 240}, {240, 320}, {320, 240}, {320, 320}, {480, 640},
+        {640, 360}, {640, 400}, {640, 480},
     };
 
     static constexpr bool isSupported(int32_t width, int32_t height)
@@ -26,7 +31,7 @@ public:
         return false;
     }
 
-    // Reads "WxH" (decimal, nothing else) naming one of the six sizes.
+    // Reads "WxH" (decimal, nothing else) naming one of the nine sizes.
     static bool parse(const char* text, int32_t& width, int32_t& height)
     {
         if (!text || text[0] < '0' || text[0] > '9')
@@ -42,5 +47,17 @@ public:
         width = int32_t(w);
         height = int32_t(h);
         return true;
+    }
+
+    // "176x220, 240x240, ... or 640x480", for messages that refuse a size.
+    static std::string names()
+    {
+        std::string text;
+        for (int32_t i = 0; i < COUNT; ++i) {
+            if (i > 0)
+                text += i + 1 == COUNT ? " or " : ", ";
+            text += std::to_string(ALL[i].width) + "x" + std::to_string(ALL[i].height);
+        }
+        return text;
     }
 };

@@ -158,25 +158,6 @@ private:
 //             [--pack FILE] [--device NAME] [--keyboard K]
 // The game itself on the headless window: a virtual clock from 2026-01-01 that
 // moves only when the script waits.
-namespace {
-
-// The window's sizes and the landscape frames (16:9, 16:10, 4:3).
-bool parseSize(const std::string& text, int32_t& width, int32_t& height)
-{
-    if (FrameSizes::parse(text.c_str(), width, height))
-        return true;
-    for (const char* landscape : {"640x360", "640x400", "640x480"}) {
-        if (text == landscape) {
-            width = 640;
-            height = std::atoi(landscape + 4);
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 void runPlay(const Arguments& arguments)
 {
     CommandLine line(arguments,
@@ -190,9 +171,8 @@ void runPlay(const Arguments& arguments)
     std::vector<PlayStep> steps = PlayScript::parse(scriptFile);
 
     GameOptions options;
-    if (line.has("--size") && !parseSize(line.text("--size", ""), options.width, options.height))
-        throw ToolError("--size: not one of 176x220, 240x240, 240x320, 320x240, 320x320, 480x640, 640x360, "
-                        "640x400, 640x480");
+    if (line.has("--size") && !FrameSizes::parse(line.text("--size", "").c_str(), options.width, options.height))
+        throw ToolError("--size: not one of " + FrameSizes::names());
     options.keyboardType = GameOptions::parseKeyboard(line.text("--keyboard", "full"));
     if (options.keyboardType < 0)
         throw ToolError("--keyboard: full, keypad or none");

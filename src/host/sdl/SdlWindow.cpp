@@ -4,6 +4,7 @@
 #include "host/FrameSizes.h"
 #include "host/sdl/SdlGamepad.h"
 #include "host/sdl/SdlKeyTable.h"
+#include "host/sdl/WindowFit.h"
 
 #include <SDL.h>
 
@@ -16,24 +17,23 @@ namespace {
 
 constexpr const char* TITLE = "Kestrelmoore";
 
-// Room left around the window for its title bar and borders, in desktop pixels.
-constexpr int32_t DECORATION_ROOM = 64;
-
 // The shake that stands in for a vibrator: the frame jumps two frame pixels left
 // and right every 40 ms.
 constexpr int32_t SHAKE_PIXELS = 2;
 constexpr int64_t SHAKE_STEP_MS = 40;
 
-bool usableArea(SDL_Rect& area)
+// What the window manager leaves of a display for windows (panels and docks taken
+// off), else the whole display.
+bool usableArea(int display, SDL_Rect& area)
 {
-    if (SDL_GetDisplayUsableBounds(0, &area) == 0)
+    if (SDL_GetDisplayUsableBounds(display, &area) == 0)
         return true;
-    return SDL_GetDisplayBounds(0, &area) == 0;
+    return SDL_GetDisplayBounds(display, &area) == 0;
 }
 
-bool fits(int32_t width, int32_t height, int32_t scale, const SDL_Rect& area)
+WindowFit::Area areaOf(const SDL_Rect& rect)
 {
-    return width * scale + DECORATION_ROOM <= area.w && height * scale + DECORATION_ROOM <= area.h;
+    return WindowFit::Area{ rect.w, rect.h };
 }
 
 // The next code point of UTF-8 text, advancing at; 0 at the end. Broken sequences
@@ -76,11 +76,7 @@ std::unique_ptr<SdlWindow> SdlWindow::open(int32_t width, int32_t height, std::s
         return nullptr;
     }
     SDL_Rect area;
-    int32_t scale = 1;
-    if (usableArea(area)) {
-        while (fits(width, height, scale + 1, area))
-            ++scale;
-    }
+    const int32_t scale = usableArea(0, area) ? WindowFit::windowScale({ width, height }, areaOf(area)) : 1;
     SDL_Window* window = SDL_CreateWindow(TITLE, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                           width * scale, height * scale, SDL_WINDOW_RESIZABLE);
     if (!window) {
@@ -96,19 +92,15 @@ bool SdlWindow::defaultFrameSize(int32_t& width, int32_t& height)
 {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return false;
-    SDL_Rect area;
-    const bool known = usableArea(area);
+    SDL_Rect screen;
+    SDL_Rect usable;
+    const bool known = SDL_GetDisplayBounds(0, &screen) == 0 && usableArea(0, usable);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     if (!known)
         return false;
-    FrameSizes::Size chosen = FrameSizes::ALL[0];
-    for (const FrameSizes::Size& size : FrameSizes::ALL) {
-        // Of the two of equal area the upright one, listed first, wins.
-        if (fits(size.width, size.height, 1, area) && size.width * size.height > chosen.width * chosen.height)
-            chosen = size;
-    }
-    width = chosen.width;
-    height = chosen.height;
+    const WindowFit::Choice choice = WindowFit::firstStart(areaOf(screen), areaOf(usable));
+    width = choice.frame.width;
+    height = choice.frame.height;
     return true;
 }
 
@@ -254,6 +246,9 @@ void SdlWindow::translateKey(const SDL_Event& sdlEvent)
         if (down && !sdlEvent.key.repeat) {
             const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
             SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+            // A size picked while full screen shapes the window it returns to.
+            if (full && fitWhenWindowed)
+                fitToFrame();
         }
         return;
     }
@@ -325,7 +320,7 @@ int32_t SdlWindow::scale() const
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetWindowSize(window, &windowWidth, &windowHeight);
-    return std::max(1, std::min(windowWidth / width, windowHeight / height));
+    return WindowFit::fillScale({ width, height }, { windowWidth, windowHeight });
 }
 
 bool SdlWindow::toFrame(int32_t windowX, int32_t windowY, int32_t& x, int32_t& y) const
@@ -351,14 +346,38 @@ void SdlWindow::setFrameSize(int32_t newWidth, int32_t newHeight)
     width = newWidth;
     height = newHeight;
     haveFrame = false;
-    // The window keeps its size unless the new frame no longer fits at scale 1.
     SDL_SetWindowMinimumSize(window, width, height);
-    int windowWidth = 0;
-    int windowHeight = 0;
-    SDL_GetWindowSize(window, &windowWidth, &windowHeight);
-    if (windowWidth < width || windowHeight < height)
-        SDL_SetWindowSize(window, std::max(windowWidth, width), std::max(windowHeight, height));
     paintPending = true;
+    // Full screen and maximised the window keeps the screen and the frame takes the
+    // new scale; otherwise it becomes the new frame's window, as it would open.
+    if (SDL_GetWindowFlags(window) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED)) {
+        fitWhenWindowed = true;
+        return;
+    }
+    fitToFrame();
+}
+
+void SdlWindow::fitToFrame()
+{
+    fitWhenWindowed = false;
+    const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
+    SDL_Rect area;
+    if (!usableArea(display, area))
+        return;
+    const int32_t s = WindowFit::windowScale({ width, height }, areaOf(area));
+    int x = 0;
+    int y = 0;
+    int oldWidth = 0;
+    int oldHeight = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &oldWidth, &oldHeight);
+    const int newWindowWidth = width * s;
+    const int newWindowHeight = height * s;
+    SDL_SetWindowSize(window, newWindowWidth, newWindowHeight);
+    // Same centre as before, moved back onto the usable area where it sticks out.
+    const int left = std::max(area.x, std::min(x + (oldWidth - newWindowWidth) / 2, area.x + area.w - newWindowWidth));
+    const int top = std::max(area.y, std::min(y + (oldHeight - newWindowHeight) / 2, area.y + area.h - newWindowHeight));
+    SDL_SetWindowPosition(window, left, top);
 }
 
 void SdlWindow::setTextInput(bool on)

@@ -18,8 +18,9 @@ class SdlGamepad;
 // window stays near 10 MB where a renderer pulls in a GL driver of 100 MB) at the
 // largest whole-number scale that fits, nearest-neighbour, centred on black.
 //
-// Keys the window keeps for itself: F11 toggles desktop full screen; Ctrl+1 ..
-// Ctrl+6 become a FrameSize event with the six sizes of FrameSizes.
+// Keys the window keeps for itself: F11 toggles desktop full screen (the frame at
+// the largest whole scale the screen takes, the rest black); Ctrl+1 .. Ctrl+9
+// become a FrameSize event with the nine sizes of FrameSizes.
 //
 // waitEvent returns input first, then a pending Paint (one however many repaint
 // requests came, also after an expose or a resize), then the timeout, as a Windows
@@ -31,12 +32,13 @@ public:
     static constexpr const char* APP_ID = "kestrelmoore";
 
     // Opens the window for a frame of width x height (one of FrameSizes) at the
-    // largest whole scale that leaves room on the desktop. Null, with the reason
-    // in error, when there is no display or the window cannot be made.
+    // largest whole scale that fits within 90% of the usable desktop (WindowFit).
+    // Null, with the reason in error, when there is no display or the window
+    // cannot be made.
     static std::unique_ptr<SdlWindow> open(int32_t width, int32_t height, std::string& error);
 
-    // The largest of the six frame sizes that fits the desktop's usable area at
-    // scale 1 (the smallest when none does). False when there is no display.
+    // The frame size of a first start on the first display (WindowFit::firstStart).
+    // False when there is no display.
     static bool defaultFrameSize(int32_t& width, int32_t& height);
 
     ~SdlWindow() override;
@@ -46,6 +48,8 @@ public:
     bool waitEvent(int64_t deadline, HostEvent& event) override;
     int32_t frameWidth() const override { return width; }
     int32_t frameHeight() const override { return height; }
+    // Outside full screen and maximised, the window takes the size it would open
+    // at for the new frame, around the same centre; full screen, once F11 leaves it.
     void setFrameSize(int32_t newWidth, int32_t newHeight) override;
     void setTextInput(bool on) override;
     void vibrate(int32_t duration) override;
@@ -71,6 +75,8 @@ private:
     void setActive(bool nowActive);
     // Frame pixel under a window position; false outside the frame.
     bool toFrame(int32_t windowX, int32_t windowY, int32_t& x, int32_t& y) const;
+    // Sizes the window for the frame as it would open, around the same centre.
+    void fitToFrame();
     void present();
     // The shake and the controller's rumble: stepped and ended by the clock.
     void runEffects(int64_t now);
@@ -87,6 +93,7 @@ private:
     bool textInputOn = false;
     bool pointerDown = false;
     uint32_t swallowedKeys = 0; // bit n: the release of digit n belongs to a Ctrl+n
+    bool fitWhenWindowed = false; // the frame changed while full screen or maximised
 
     // The last frame as the game gave it (blue, green, red) and converted once to
     // the window surface's pixel format.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -141,7 +142,7 @@ TEST(ShellSessionTest, HelpAndAboutTextsDescribeTheKeysThatWork)
     };
     const std::string controls = text(2061);
     for (const char* key : { "Up and Down", "Return", "Escape", "F1", "F2", "Backspace", "1, 2 or 3", "4 shows",
-             "* or A", "Ctrl+1 to Ctrl+6", "F11", "mouse" })
+             "* or A", "Ctrl+1 to Ctrl+9", "640x480", "F11", "mouse" })
         EXPECT_NE(controls.find(key), std::string::npos) << key;
     for (int id : { 2059, 2061, 2060, 2062, 2065, 2066, 2058, 2063, 2064, 2056, 2007, 2029, 2026, 2090 }) {
         const std::string body = text(id);
@@ -246,4 +247,48 @@ TEST(ShellSessionTest, HiddenBankrollAndTheGamesPlayerNameAreSaved)
     EXPECT_EQ(field(second.dumps[0], "profile.bankroll"), "1000000");
     stored = kmtool("store decode " + data.path + "/KMRB2Options_DATA.dat");
     EXPECT_NE(stored.out.find("\"setupName\":\"Player\",\"bankroll\":999000,"), std::string::npos) << stored.out;
+}
+
+// The three landscape sizes: a game started at 640x360 reaches the main menu and a
+// cash table, sizes picked later are laid out and remembered like the phone ones,
+// and the frames come out at the size asked for.
+TEST(ShellSessionTest, LandscapeSizesStartSwitchAndAreRemembered)
+{
+    TempFolder data;
+    TempFolder shots;
+    PlayRun run = playScript(std::string(TO_SOUND_QUESTION) +
+            "key F1\nwait 300\ndump\nshot wide\n"
+            "size 640 400\nwait 300\ndump\n"
+            "size 240 320\nwait 300\nsize 640 480\nwait 300\ndump\nshot square\n"
+            "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 3000\ndump\n", // a cash table
+        "--size 640x360 --seed 3 --data-dir " + data.path + " --shots " + shots.path);
+    ASSERT_EQ(run.status, 0) << run.error;
+    ASSERT_EQ(run.dumps.size(), 4u);
+    EXPECT_EQ(field(run.dumps[0], "screen"), "5");
+    EXPECT_EQ(field(run.dumps[0], "display"), "{\"width\":640,\"height\":360,\"class\":7}");
+    EXPECT_EQ(field(run.dumps[1], "display"), "{\"width\":640,\"height\":400,\"class\":7}");
+    EXPECT_EQ(field(run.dumps[2], "display"), "{\"width\":640,\"height\":480,\"class\":7}");
+    EXPECT_EQ(field(run.dumps[2], "screen"), "5");
+    EXPECT_EQ(field(run.dumps[3], "screen"), "40");
+    EXPECT_EQ(field(run.dumps[3], "display.width"), "640");
+
+    // The last size picked, as the window program reads it at its next start.
+    std::ifstream remembered(data.path + "/frame-size");
+    std::string text;
+    EXPECT_TRUE(std::getline(remembered, text));
+    EXPECT_EQ(text, "640x480");
+
+    // The presented frames' sizes, from the PNG header (width and height, big-endian
+    // at bytes 16 and 20).
+    for (const auto& shot : { std::make_pair("wide", 360), std::make_pair("square", 480) }) {
+        std::ifstream png(shots.path + "/" + shot.first + ".png", std::ios::binary);
+        unsigned char header[24] = {};
+        ASSERT_TRUE(png.read(reinterpret_cast<char*>(header), sizeof header)) << shot.first;
+        EXPECT_EQ((header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19], 640) << shot.first;
+        EXPECT_EQ((header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23], shot.second) << shot.first;
+    }
+
+    PlayRun refused = playScript("dump\n", "--size 360x640");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.error.find("640x360, 640x400 or 640x480"), std::string::npos) << refused.error;
 }
