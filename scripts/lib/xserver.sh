@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # A private Xvfb server for one command; sourced by scripts/window-check and
-# scripts/install-check. Defines functions only.
+# scripts/install-check and scripts/footprint. Defines functions only.
 #
 # The server picks its display number itself (-displayfd) and reports it once it
 # listens: a number guessed from the lock files in /tmp, as xvfb-run -a does, can be
