@@ -31,6 +31,8 @@ public:
     void vibrate(int32_t milliseconds) override;
     int64_t reserveHandNumber() override;
     void keepHand(const std::string& text, int64_t startMillis) override;
+    void countHand(const HandResult& hand) override;
+    void countTournament(int32_t place, bool paid) override;
 
 private:
     GameController& controller;

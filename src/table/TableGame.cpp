@@ -507,6 +507,7 @@ bool TableGame::endOfTournament()
     const int32_t sizeIndex = TournamentField::fieldIndex(field->entrants);
     const int32_t prize = TableMessages::prize(sizeIndex, finalPlace, stakeLevel);
     modalText = TableMessages::tournamentOver(gameFinished, finalPlace, prize);
+    host.countTournament(finalPlace, prize > 0);
     if (prize > 0) {
         Profile& profile = host.profile();
         profile.addToBankroll(prize);
@@ -783,6 +784,7 @@ void TableGame::recordHistory()
     history.observe(*table, currentTimeMillis());
     if (!history.handReady())
         return;
+    host.countHand(history.heroResult());
     const int64_t number = host.reserveHandNumber();
     if (number < 0) {
         history.takeHand(0); // no histories kept: let the hand go

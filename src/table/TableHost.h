@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/runtime/SharedPointer.h"
+#include "poker/HandResult.h"
 
 #include <cstdint>
 #include <string>
@@ -35,4 +36,10 @@ public:
     // finished hand's text to keep.
     virtual int64_t reserveHandNumber() { return -1; }
     virtual void keepHand(const std::string& text, int64_t startMillis) { (void)text, (void)startMillis; }
+
+    // The player's statistics: the human's part in each hand as its history is
+    // finished (whether or not histories are kept), and the human's finishing place
+    // (1..) when a tournament ends for it, paid when the place won a prize.
+    virtual void countHand(const HandResult& hand) { (void)hand; }
+    virtual void countTournament(int32_t place, bool paid) { (void)place, (void)paid; }
 };
