@@ -235,10 +235,10 @@ TEST(StatsSessionTest, FiguresEqualTheHandHistoriesOverTwoRunsAndATournament)
         std::string::npos) << items;
     EXPECT_NE(items.find("\"label\":\"PFR \",\"value\":\"" + percent(both.pfrHands, both.handsPlayed) + "\""),
         std::string::npos) << items;
-    EXPECT_NE(items.find("\"label\":\"Won at showdown \",\"value\":\"" +
+    EXPECT_NE(items.find("\"label\":\"Won at SD \",\"value\":\"" +
                          percent(both.showdownsWon, both.showdowns) + "\""),
         std::string::npos) << items;
-    EXPECT_NE(items.find("\"label\":\"This session: \",\"value\":\"" + std::to_string(session.handsPlayed) +
+    EXPECT_NE(items.find("\"label\":\"Session \",\"value\":\"" + std::to_string(session.handsPlayed) +
                          " hands, "),
         std::string::npos) << items;
 
