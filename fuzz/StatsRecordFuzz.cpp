@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (stats->chartPoint(i) != reread->chartPoint(i))
             __builtin_trap();
     }
-    // A hand on top of whatever was read must keep the figures consistent.
+    // Counting on from whatever was read must not overflow (the sanitizers watch)
+    // and must add exactly the hand.
+    const PlayerStats::Hands before = stats->total;
     HandResult hand;
     hand.dealt = true;
     hand.put = 10;
@@ -49,7 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     hand.voluntary = true;
     hand.showdown = true;
     stats->addHand(hand);
-    if (!stats->total.isConsistent())
+    const PlayerStats::Hands& after = stats->total;
+    if (after.handsPlayed != before.handsPlayed + 1 || after.showdownsWon != before.showdownsWon + 1 ||
+        after.netChips != before.netChips + 15 || after.showdownsWon > after.handsWon)
         __builtin_trap();
     return 0;
 }

@@ -319,4 +319,26 @@ TEST(StatsSessionTest, UnreadableStatisticsFileCostsNothingElse)
     EXPECT_NE(counted, "0");
     const std::string stored = decodeStats(data.path);
     EXPECT_NE(stored.find("\"handsPlayed\":" + counted + ","), std::string::npos) << stored;
+
+    // Reset asks first: No keeps everything, Yes clears the figures, the session
+    // and the store, and shows the cleared screen with Back still leading home.
+    PlayRun third = playScript(TO_MAIN_MENU + repeat(5, "key DOWN\n") + "key RETURN\nwait 300\nkey F1\nwait 300\ndump\n"
+                                   "key F2\nwait 300\ndump\nkey F1\nwait 300\nkey F1\nwait 300\ndump\nkey F2\nwait 300\ndump\nquit\n",
+        options);
+    ASSERT_EQ(third.status, 0) << third.error;
+    ASSERT_EQ(third.dumps.size(), 4u);
+    EXPECT_EQ(field(third.dumps[0], "screen"), "33");
+    EXPECT_EQ(field(third.dumps[0], "softKeys"), "[\"Yes\",\"No\"]");
+    EXPECT_EQ(field(third.dumps[0], "stats.handsPlayed"), counted);
+    EXPECT_EQ(field(third.dumps[1], "screen"), "32");
+    EXPECT_EQ(field(third.dumps[1], "stats.handsPlayed"), counted);
+    EXPECT_EQ(field(third.dumps[2], "screen"), "32");
+    EXPECT_EQ(field(third.dumps[2], "stats.handsPlayed"), "0");
+    EXPECT_EQ(field(third.dumps[2], "stats.chartPoints"), "0");
+    EXPECT_NE(field(third.dumps[2], "items").find("{\"kind\":1,\"label\":\"Hands played \",\"value\":\"0\"}"),
+        std::string::npos) << field(third.dumps[2], "items");
+    EXPECT_EQ(field(third.dumps[3], "screen"), "5");
+    EXPECT_EQ(field(third.dumps[3], "stack"), "[]");
+    EXPECT_EQ(field(third.dumps[3], "saved.game"), "true"); // nothing else was cleared
+    EXPECT_NE(decodeStats(data.path).find("\"handsPlayed\":0,"), std::string::npos);
 }
