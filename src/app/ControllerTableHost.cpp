@@ -56,3 +56,13 @@ void ControllerTableHost::keepHand(const std::string& text, int64_t startMillis)
     if (histories)
         histories->append(text, startMillis);
 }
+
+void ControllerTableHost::countHand(const HandResult& hand)
+{
+    controller.stats().countHand(hand, controller.fileSystem());
+}
+
+void ControllerTableHost::countTournament(int32_t place, bool paid)
+{
+    controller.stats().countTournament(place, paid, controller.fileSystem());
+}

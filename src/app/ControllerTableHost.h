@@ -33,6 +33,8 @@ public:
     PlayOptions playOptions() override;
     int64_t reserveHandNumber() override;
     void keepHand(const std::string& text, int64_t startMillis) override;
+    void countHand(const HandResult& hand) override;
+    void countTournament(int32_t place, bool paid) override;
 
 private:
     GameController& controller;

@@ -24,6 +24,7 @@
 #include "screens/OptionsScreen.h"
 #include "screens/ProfileScreen.h"
 #include "screens/SplashScreen.h"
+#include "screens/StatsScreen.h"
 #include "table/TableGame.h"
 #include "ui/TextScreen.h"
 
@@ -33,7 +34,8 @@ namespace {
 
 // Texts of the menus and commands.
 constexpr int32_t TEXT_MAIN_MENU = 2070;
-constexpr int32_t MAIN_MENU_ENTRIES[] = {2098, 2104, 2115, 2053, 2000}; // play, profile, options, help, about
+// play, profile, options, help, about, statistics
+constexpr int32_t MAIN_MENU_ENTRIES[] = {2098, 2104, 2115, 2053, 2000, 2143};
 constexpr int32_t TEXT_HELP = 2053;
 constexpr int32_t TEXT_ABOUT = 2000;
 constexpr int32_t TEXT_SAVED_GAME = 2098;
@@ -50,6 +52,7 @@ constexpr int32_t TEXT_CANCEL = 2019;
 constexpr int32_t TEXT_YES = 2142;
 constexpr int32_t TEXT_NO = 2080;
 constexpr int32_t TEXT_SELECT = 2114;
+constexpr int32_t TEXT_RESET = 2163;
 
 // Main menu entries.
 constexpr int32_t ENTRY_PLAY = 0;
@@ -57,6 +60,7 @@ constexpr int32_t ENTRY_PROFILE = 1;
 constexpr int32_t ENTRY_OPTIONS = 2;
 constexpr int32_t ENTRY_HELP = 3;
 constexpr int32_t ENTRY_ABOUT = 4;
+constexpr int32_t ENTRY_STATS = 5;
 // Saved game menu entries.
 constexpr int32_t ENTRY_RESUME = 0;
 
@@ -83,6 +87,7 @@ GameController::GameController(ControllerHost& host, FrameSink* window, DeviceSe
     , yes(new Command(getText(TEXT_YES), Command::TYPE_OK, 2))
     , no(new Command(getText(TEXT_NO), Command::TYPE_BACK, 1))
     , select(new Command(getText(TEXT_SELECT), Command::TYPE_SCREEN, 0))
+    , resetStats(new Command(getText(TEXT_RESET), Command::TYPE_SCREEN, 1))
     , recordClient(profile, setup)
 {
     display = new Display(this, window, stream);
@@ -215,6 +220,7 @@ void GameController::loadProfileStep()
     }
     recordClient.tourneyInProgress = storeHasRecord(TourneyRecord::STORE_NAME);
     recordClient.gameInProgress = storeHasRecord(GameRecord::STORE_NAME);
+    statsKeeper.load(storeGuard);
 }
 
 // ---- settings and profile
@@ -354,6 +360,17 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
     case SCREEN_BANKROLL_LOW:
         screen = SharedPointer<Screen>(new TextScreen(String()));
         populateQuestionScreen(*screen, id);
+        screen->addCommand(yes);
+        screen->addCommand(no);
+        break;
+    case SCREEN_STATS:
+        screen = SharedPointer<Screen>(new StatsScreen(statsKeeper.figures()));
+        screen->addCommand(resetStats);
+        screen->addCommand(back);
+        break;
+    case SCREEN_STATS_RESET:
+        screen = SharedPointer<Screen>(new TextScreen(String()));
+        populateStatsResetQuestion(*screen);
         screen->addCommand(yes);
         screen->addCommand(no);
         break;
@@ -665,6 +682,9 @@ void GameController::commandAction(Command* command, Screen* screen)
         case ENTRY_ABOUT:
             showScreen(SCREEN_ABOUT, /*push=*/true);
             return;
+        case ENTRY_STATS:
+            showScreen(SCREEN_STATS, /*push=*/true);
+            return;
         default:
             return;
         }
@@ -706,6 +726,20 @@ void GameController::commandAction(Command* command, Screen* screen)
         if (command != yes.raw())
             break;
         newGameAnswered();
+        return;
+    case SCREEN_STATS:
+        if (command == resetStats.raw())
+            showScreen(SCREEN_STATS_RESET, /*push=*/true);
+        else
+            break;
+        return;
+    case SCREEN_STATS_RESET:
+        if (command != yes.raw())
+            break;
+        statsKeeper.reset(&storeGuard);
+        // The statistics screen under the question shows the old figures: a new one.
+        goBack(/*refill=*/false);
+        switchTo(createScreen(SCREEN_STATS), SCREEN_STATS, /*push=*/false);
         return;
     case SCREEN_GAME_TYPE:
         if (!selected)

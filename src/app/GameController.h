@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StatsKeeper.h"
 #include "app/StoreGuard.h"
 
 #include "core/io/GameSetup.h"
@@ -57,6 +58,8 @@ public:
         SCREEN_PROFILE = 29,
         SCREEN_BANKROLL_LOW = 30,
         SCREEN_TOURNAMENT_SIZE = 31,
+        SCREEN_STATS = 32,
+        SCREEN_STATS_RESET = 33,
         SCREEN_TABLE = 40,
     };
 
@@ -123,6 +126,7 @@ public:
     // The stores' file layer, which keeps unreadable stores from being overwritten.
     FileSystem* fileSystem() { return &storeGuard; }
     StoreGuard& getStoreGuard() { return storeGuard; }
+    StatsKeeper& stats() { return statsKeeper; }
     // Sound ids 0..6, or 254 to stop; the settings decide what may play.
     void playSound(int32_t id);
     void vibrate(int32_t milliseconds);
@@ -196,6 +200,7 @@ private:
     SharedPointer<Command> yes;
     SharedPointer<Command> no;
     SharedPointer<Command> select;
+    SharedPointer<Command> resetStats;
 
     int32_t gameType = GameSetup::GAME_CASH;
     int32_t stakeLevel = 0;
@@ -205,6 +210,7 @@ private:
     GameSetup setup;
     Profile profile;
     GameRecordClient recordClient;
+    StatsKeeper statsKeeper;
     SharedPointer<Screen> tableScreen;
     TableScreenFactory tableFactory;
     TableScreenUpdate tableUpdate;

@@ -182,6 +182,7 @@ void HandHistoryWriter::beginHand(const PokerTable& table, int64_t nowMillis)
     handTournament = tournament;
     boardSeen = 0;
     holeWritten = false;
+    wentToShowdown = false;
 
     std::string bases[SEATS];
     for (int seat = 0; seat < SEATS; ++seat) {
@@ -274,6 +275,10 @@ bool HandHistoryWriter::playerActed(const PokerTable& table)
                 + std::to_string(p.roundBet);
     if (amount > 0 && p.chips == 0)
         text += " and is all-in";
+    if (street == 0 && amount > 0) {
+        s.voluntary = true;
+        s.raised = s.raised || p.roundBet > lastCurrentBet;
+    }
     s.put += amount;
     line(text);
     return true;
@@ -339,6 +344,7 @@ bool HandHistoryWriter::finishHand(const PokerTable& table)
     }
     if (put != total)
         return false;
+    wentToShowdown = live >= 2;
     if (live >= 2)
         showDown(table);
 
@@ -434,6 +440,21 @@ std::string HandHistoryWriter::summaryLine(const PokerTable& table, int seat, bo
     text += " showed " + cardList(table.player(seat).hole.cards, 0, 2) + " and ";
     text += s.winner ? "won (" + std::to_string(s.won) + ")" : std::string("lost");
     return text + (s.shown.empty() ? "" : " with " + s.shown);
+}
+
+HandResult HandHistoryWriter::heroResult() const
+{
+    HandResult result;
+    if (phase != Phase::Ready || heroSeat < 0 || heroSeat >= SEATS || !seats[heroSeat].dealt)
+        return result;
+    const Seat& s = seats[heroSeat];
+    result.dealt = true;
+    result.put = s.put;
+    result.collected = s.won;
+    result.voluntary = s.voluntary;
+    result.raised = s.raised;
+    result.showdown = wentToShowdown && s.live;
+    return result;
 }
 
 std::string HandHistoryWriter::takeHand(int64_t handNumber)

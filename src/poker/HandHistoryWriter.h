@@ -1,5 +1,7 @@
 #pragma once
 
+#include "poker/HandResult.h"
+
 #include <cstdint>
 #include <string>
 
@@ -30,6 +32,9 @@ public:
 
     bool handReady() const { return phase == Phase::Ready; }
     int64_t handStartMillis() const { return startMillis; }
+    // The hero's part in the hand that is ready (dealt false when the hero sat
+    // out); read it before takeHand().
+    HandResult heroResult() const;
     // The finished hand under the given number, each line ending in "\n" and the whole
     // followed by one empty line. Empty when no hand is ready.
     std::string takeHand(int64_t handNumber);
@@ -56,6 +61,8 @@ private:
         int32_t roundBet = 0; // as last observed
         int32_t put = 0;      // chips in the pots, returned bets taken off
         int foldStreet = -1;  // 0 before the flop .. 3 on the river
+        bool voluntary = false; // called, bet or raised before the flop
+        bool raised = false;    // bet or raised before the flop
         int64_t won = 0;      // from all pots
         bool winner = false;  // listed for a pot, even an empty one
         std::string shown;    // the hand's words at the showdown
@@ -89,5 +96,6 @@ private:
     int smallBlindSeat = -1;
     int bigBlindSeat = -1;
     int64_t handTournament = NO_TOURNAMENT;
+    bool wentToShowdown = false;
     std::string body; // everything after the first line
 };

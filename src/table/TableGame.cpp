@@ -511,6 +511,7 @@ bool TableGame::endOfTournament()
     const int32_t sizeIndex = TournamentField::fieldIndex(field->entrants);
     const int32_t prize = TableMessages::prize(sizeIndex, finalPlace, stakeLevel);
     modalText = TableMessages::tournamentOver(gameFinished, finalPlace, prize);
+    host.countTournament(finalPlace, prize > 0);
     host.playSound(SOUND_GAME_OVER);
     // Settled here, not on the key that leaves: a game closed on this message must
     // not offer the tournament again. The prize and the tournament's end go on
@@ -798,6 +799,7 @@ void TableGame::recordHistory()
     history.observe(*table, currentTimeMillis());
     if (!history.handReady())
         return;
+    host.countHand(history.heroResult());
     const int64_t number = host.reserveHandNumber();
     if (number < 0) {
         history.takeHand(0); // no histories kept: let the hand go

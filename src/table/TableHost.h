@@ -2,6 +2,7 @@
 
 #include "core/io/PlayOptions.h"
 #include "core/runtime/SharedPointer.h"
+#include "poker/HandResult.h"
 
 #include <cstdint>
 #include <string>
@@ -43,4 +44,10 @@ public:
     // The player's pace and deck as they are now: asked every frame and every
     // paint, so that options changed while the game is kept apply when it resumes.
     virtual PlayOptions playOptions() { return PlayOptions(); }
+
+    // The player's statistics: the human's part in each hand as its history is
+    // finished (whether or not histories are kept), and the human's finishing place
+    // (1..) when a tournament ends for it, paid when the place won a prize.
+    virtual void countHand(const HandResult& hand) { (void)hand; }
+    virtual void countTournament(int32_t place, bool paid) { (void)place, (void)paid; }
 };

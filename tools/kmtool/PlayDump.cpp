@@ -1,6 +1,7 @@
 #include "PlayDump.h"
 
 #include "JsonWriter.h"
+#include "StatsJson.h"
 #include "StoreFile.h"
 
 #include "core/io/Settings.h"
@@ -264,6 +265,8 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .key("tourney")
         .value(controller.records().tourneyInProgress)
         .endObject();
+    json.key("stats");
+    writeStats(json, controller.stats().figures());
     writeTable(json, controller.getTableScreen());
     json.endObject().print();
 }

@@ -1,5 +1,6 @@
 #include "JsonWriter.h"
 #include "StoreDecoders.h"
+#include "StatsJson.h"
 #include "StoreFile.h"
 #include "Subcommands.h"
 #include "ToolError.h"
@@ -140,6 +141,37 @@ void decodeSetup(const StoreFile& file, JsonWriter& json)
         .endObject();
 }
 
+void decodeStats(const StoreFile& file, JsonWriter& json)
+{
+    ByteArray record = recordOne(file);
+    ByteArrayInputStream source(record);
+    DataInputStream in(&source);
+    PlayerStats stats;
+    const PlayerStats::Read read = stats.read(in);
+    if (read == PlayerStats::Read::Refused)
+        throw ToolError(file.path + ": record 1 is not a statistics record (unknown version, truncated or inconsistent)");
+    json.key("version").value(int64_t(record.length > 0 ? record[0] : 0));
+    json.key("complete").value(read == PlayerStats::Read::Whole);
+    json.key("fields").beginObject();
+    writeHandFigures(json, stats.total);
+    json.key("tournaments")
+        .beginObject()
+        .key("played")
+        .value(stats.tournaments.played)
+        .key("won")
+        .value(stats.tournaments.won)
+        .key("cashed")
+        .value(stats.tournaments.cashed)
+        .key("bestPlace")
+        .value(stats.tournaments.bestPlace)
+        .endObject();
+    json.key("chart").beginArray();
+    for (int32_t i = 0; i < stats.chartCount(); ++i)
+        json.value(stats.chartPoint(i));
+    json.endArray();
+    json.endObject();
+}
+
 struct Decoder {
     const char* storeName;
     const char* kind;
@@ -152,6 +184,7 @@ const Decoder DECODERS[] = {
     { GameSetup::STORE_NAME, "setup", decodeSetup },
     { "KMRB2Game", "game", decodeGame },
     { "KMRB2Tourney", "tourney", decodeTourney },
+    { PlayerStats::STORE_NAME, "stats", decodeStats },
 };
 
 } // namespace
@@ -189,6 +222,6 @@ void runStoreDecode(const Arguments& arguments)
         return;
     }
     throw ToolError("unknown store '" + file.storeName
-                    + "': expected GAME_STORE, KMRB2Options, KMRB2GameInit, KMRB2Game or KMRB2Tourney"
+                    + "': expected GAME_STORE, KMRB2Options, KMRB2GameInit, KMRB2Game, KMRB2Tourney or KMRB2Stats"
                       " followed by _DATA.dat");
 }

@@ -49,7 +49,7 @@ TEST(ShellSessionTest, FirstStartOptionsAndSecondRun)
     EXPECT_EQ(field(first.dumps[1], "audio"), "{\"volume\":70,\"music\":true}");
 
     EXPECT_EQ(field(first.dumps[1], "screen"), "5");
-    EXPECT_EQ(field(first.dumps[1], "menu.entries"), "[\"Play\",\"Profile\",\"Options\",\"Help\",\"About\"]");
+    EXPECT_EQ(field(first.dumps[1], "menu.entries"), "[\"Play\",\"Profile\",\"Options\",\"Help\",\"About\",\"Statistics\"]");
     EXPECT_EQ(field(first.dumps[1], "sounds"), "[5007]"); // the title tune starts with sound on
     EXPECT_EQ(field(first.dumps[1], "profile"),
         "{\"name\":\"Player\",\"avatar\":6,\"bankroll\":1000,\"tourneyBankroll\":1000}");

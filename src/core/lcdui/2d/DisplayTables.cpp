@@ -363,7 +363,8 @@ void fillScreenRows(const ClassGeometry& g)
         frame(menu, g);
         menuExtras(menu, g, variant == 10);
     }
-    for (int32_t variant : {0, 4}) {
+    // Variant 5 is the statistics: figures over the winnings chart.
+    for (int32_t variant : {0, 4, 5}) {
         ScreenLayout& text = addRow(SCREEN_KIND_TEXT, variant);
         text.backgroundColour = DEEP_GREEN;
         text.textColour = WHITE;
@@ -472,6 +473,15 @@ void fillItemRows(const ClassGeometry& g)
     bubbleItem.geometry = ints({0, 0, bubble.w, bubble.h, bubbleTail(g)});
     bubbleItem.font = bubbleItem.focusedFont = FONT_BUBBLE;
     bubbleItem.image = SLOT_SEAT_BUBBLE;
+    // The winnings chart: {x, y, w, h, inset}, text width and half the client
+    // height (the figures above it scroll away on small displays); gold line, sage
+    // zero line and frame.
+    const int32_t clientHeight = g.height - g.titleHeight - g.softKeyHeight - 4;
+    ItemLayout& chart = addItem(ITEM_KIND_CHART, 0);
+    chart.geometry = ints({0, 0, g.width - 2 * margin, clientHeight / 2, 3});
+    chart.font = chart.focusedFont = FONT_FINE_PRINT;
+    chart.colour = GOLD;
+    chart.focusedColour = SAGE;
     ItemLayout& keypad = addItem(ITEM_KIND_KEYPAD, 0);
     keypad.geometry = tables.sharedRects[RECT_KEYPAD];
     keypad.font = keypad.focusedFont = FONT_KEYPAD;

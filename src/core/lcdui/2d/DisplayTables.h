@@ -165,6 +165,7 @@ constexpr int32_t ITEM_KIND_ACTION_MENU = 9;
 constexpr int32_t ITEM_KIND_MESSAGE_BOX = 10;
 constexpr int32_t ITEM_KIND_SEAT_BUBBLE = 11;
 constexpr int32_t ITEM_KIND_KEYPAD = 12;
+constexpr int32_t ITEM_KIND_CHART = 13;
 
 // One row of the item layout table.
 struct ItemLayout {
