@@ -13,13 +13,13 @@ public:
     {
     }
 
-    // Through the splash screens, a dump of what the start found, then between 10
-    // and 250 random steps with a dump now and then, and a last dump before the
+    // Through the splash screens, a dump of what the start found, then between 20
+    // and 400 random steps with a dump now and then, and a last dump before the
     // window closes wherever the steps left the game.
     std::string make()
     {
         std::string script = "wait 16000\ndump\n";
-        const int steps = between(10, 250);
+        const int steps = between(20, 400);
         for (int i = 0; i < steps; ++i) {
             script += step();
             if (between(1, 10) == 1)
@@ -45,21 +45,24 @@ private:
     std::string step()
     {
         const int roll = between(0, 99);
-        if (roll < 18)
+        if (roll < 20)
             return "key RETURN\nwait " + std::to_string(between(0, 400)) + "\n";
-        if (roll < 34) {
+        if (roll < 40) {
             // 1, 2, 3: the table's actions; 4: the standings of a tournament.
             static const char* ACTIONS[] = { "0x31", "0x32", "0x33", "0x34", "0x31", "0x32", "0x33" };
-            return std::string("key ") + ACTIONS[between(0, 6)] + "\n";
+            return std::string("key ") + ACTIONS[between(0, 6)] + "\nwait " + std::to_string(between(0, 1500)) + "\n";
         }
-        if (roll < 46) {
+        if (roll < 52) {
             static const char* ARROWS[] = { "UP", "DOWN", "LEFT", "RIGHT" };
             return std::string("key ") + ARROWS[between(0, 3)] + "\n";
         }
-        if (roll < 50)
-            return "key ESCAPE\nwait 300\n";
-        if (roll < 55)
-            return std::string("key ") + (between(0, 1) ? "F1" : "F2") + "\nwait 300\n";
+        if (roll < 55) {
+            // Escape and F2 leave the game from the main menu: only now and then.
+            const int rare = between(0, 9);
+            if (rare < 4)
+                return "key ESCAPE\nwait 300\n";
+            return std::string("key ") + (rare < 6 ? "F2" : "F1") + "\nwait 300\n";
+        }
         if (roll < 60) {
             // Other digits, the whole stack, a deletion or a few letters of a name.
             static const char* OTHERS[] = { "key 0x30\n", "key 0x35\n", "key 0x39\n", "type a\n", "type *\n",
