@@ -131,6 +131,16 @@ Restart restartOnACopy(const std::string& dataDirectory, const std::string& copy
     return restart;
 }
 
+// The scripts of a seed outlive a failed test, so that its runs can be played again.
+struct KeptOnFailure {
+    std::string folder, keep;
+    ~KeptOnFailure()
+    {
+        if (::testing::Test::HasFailure())
+            std::system(("rm -rf '" + keep + "' && cp -a '" + folder + "' '" + keep + "'").c_str());
+    }
+};
+
 } // namespace
 
 TEST(RandomSessionLongTest, RandomPlayClosedAnywhereKeepsSavesReadableAndChipsWhole)
@@ -142,6 +152,9 @@ TEST(RandomSessionLongTest, RandomPlayClosedAnywhereKeepsSavesReadableAndChipsWh
         TempFolder work;
         const std::string data = work.path + "/data";
         std::system(("mkdir '" + data + "'").c_str());
+        const KeptOnFailure scripts { work.path + "/scripts",
+            ::testing::TempDir() + "km-random-session-seed" + std::to_string(seed) };
+        std::system(("mkdir '" + scripts.folder + "'").c_str());
         RandomPlayScript generator(seed);
         std::string replay; // every script of this seed so far, for the failure message
         Restart before = restartOnACopy(data, work.path + "/restart");
@@ -151,16 +164,16 @@ TEST(RandomSessionLongTest, RandomPlayClosedAnywhereKeepsSavesReadableAndChipsWh
         bool tournamentBefore = false;
         for (int run = 1; run <= RUNS_PER_SEED; ++run) {
             const std::string script = generator.make();
-            const std::string scriptPath = work.path + "/run" + std::to_string(run);
-            std::ofstream(scriptPath) << script;
+            const std::string scriptPath = scripts.keep + "/run" + std::to_string(run);
+            std::ofstream(scripts.folder + "/run" + std::to_string(run)) << script;
             replay += "kmtool play --seed " + std::to_string(seed * 100 + run) + " --data-dir DIR --script " + scriptPath
                 + "\n";
             const std::string context = "seed " + std::to_string(seed) + ", run " + std::to_string(run)
-                + "; to replay, on an empty DIR with a copy of these scripts:\n" + replay + "this run's script:\n"
+                + "; to replay, on an empty DIR (the scripts are kept):\n" + replay + "this run's script:\n"
                 + script;
             SCOPED_TRACE(context);
             ToolRun tool = kmtool("play --pack " + std::string(KM_GAME_PACK) + " --seed " + std::to_string(seed * 100 + run)
-                + " --data-dir " + data + " --script " + scriptPath);
+                + " --data-dir " + data + " --script " + scripts.folder + "/run" + std::to_string(run));
             ++runs;
             ASSERT_EQ(tool.status, 0) << tool.err;
             std::vector<std::string> dumps;
