@@ -86,7 +86,6 @@ GameController::GameController(ControllerHost& host, FrameSink* window, DeviceSe
 {
     display = new Display(this, window, stream);
     setCurrentDisplay(display);
-    setCurrentScreenController(this);
 }
 
 GameController::~GameController()
@@ -98,8 +97,6 @@ GameController::~GameController()
     screenStack.clear();
     screenIdStack.clear();
     currentScreen = SharedPointer<Screen>();
-    if (currentScreenController() == this)
-        setCurrentScreenController(nullptr);
     delete display;
 }
 
@@ -258,6 +255,12 @@ void GameController::setCashBankroll(int32_t chips)
     saveProfile();
 }
 
+void GameController::hiddenSequence(int32_t sequence, Screen*)
+{
+    if (sequence == Screen::HIDDEN_WWWW)
+        setCashBankroll(1000000);
+}
+
 void GameController::playSound(int32_t id) { device.playSound(id, 1); }
 
 void GameController::vibrate(int32_t milliseconds) { device.vibrate(milliseconds); }
@@ -314,7 +317,7 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
         screen = SharedPointer<Screen>(new SplashScreen(id));
         break;
     case SCREEN_LOADING:
-        screen = SharedPointer<Screen>(new LoadingScreen);
+        screen = SharedPointer<Screen>(new LoadingScreen([this] { splashStep(); }));
         break;
     case SCREEN_MAIN_MENU:
         if (!mainMenu.raw()) {
@@ -383,7 +386,8 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
         break;
     }
     case SCREEN_PROFILE:
-        screen = SharedPointer<Screen>(new ProfileScreen(this, multiTapKeys()));
+        screen = SharedPointer<Screen>(new ProfileScreen(profile, multiTapKeys()));
+        screen->addCommand(back);
         break;
     case SCREEN_TOURNAMENT_SIZE: {
         SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_TOURNAMENT_SIZE);
@@ -730,9 +734,16 @@ void GameController::commandAction(Command* command, Screen* screen)
         tournamentSize = entry;
         startTable(/*resume=*/false);
         return;
+    case SCREEN_PROFILE:
+        if (command != back.raw())
+            break;
+        saveProfile();
+        // Last: going home drops the profile screen.
+        goHome();
+        return;
     case SCREEN_TABLE:
-        // The table leaves with its own commands; a placeholder's Back goes home.
-        if (command == back.raw()) {
+        // The table's menu command, or a placeholder's Back: home, the table kept.
+        if (command->getCommandType() == Command::TYPE_BACK) {
             goHome();
             return;
         }

@@ -95,11 +95,17 @@ public:
     // ScreenController.
     void commandAction(Command* command, Screen* screen) override;
     void showScreen(int32_t id, bool push) override;
-    void splashStep() override;
-    void setCashBankroll(int32_t chips) override;
-    Profile* playerProfile() override { return &profile; }
-    bool saveProfile() override;
-    void goHome() override;
+    // "wwww" sets the cash bankroll to a million.
+    void hiddenSequence(int32_t sequence, Screen* screen) override;
+
+    // One start-up loading step; the loading screen asks for one on every tick.
+    void splashStep();
+    // The player's cash bankroll in whole chips, saved at once.
+    void setCashBankroll(int32_t chips);
+    // False when the profile could not be written (or is kept from being written).
+    bool saveProfile();
+    // To the main menu with the back stack dropped.
+    void goHome();
 
     // Makes screen current as id; with push the current one goes on the back stack.
     void switchTo(const SharedPointer<Screen>& screen, int32_t id, bool push);

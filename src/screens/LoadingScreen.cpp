@@ -1,15 +1,17 @@
 #include "screens/LoadingScreen.h"
 
 #include "ui/Events.h"
-#include "ui/ScreenController.h"
 
 #include "core/lcdui/2d/Anchor.h"
 #include "core/lcdui/2d/Base2DGraphics.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/runtime/Clock.h"
 
-LoadingScreen::LoadingScreen()
+#include <utility>
+
+LoadingScreen::LoadingScreen(std::function<void()> loadingStep)
     : Screen(SCREEN_KIND_SPLASH, VARIANT)
+    , step(std::move(loadingStep))
 {
     startTime = currentTimeMillis();
 }
@@ -24,8 +26,8 @@ bool LoadingScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
     repaint();
     // Last: the step that ends loading switches to another screen, which may
     // release this one.
-    if (listener)
-        listener->splashStep();
+    if (step)
+        step();
     return true;
 }
 
