@@ -10,6 +10,7 @@
 #include "core/lcdui/2d/DisplayTables.h"
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/resources/ResourcePack.h"
+#include "core/resources/SoundIds.h"
 #include "core/resources/TextList.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/TextFormat.h"
@@ -538,7 +539,7 @@ void GameController::startSequence()
         showScreen(SCREEN_SOUND_QUESTION, /*push=*/false);
         return;
     }
-    playSound(TITLE_MUSIC);
+    playSound(SOUND_TITLE_MUSIC);
     goHome();
 }
 

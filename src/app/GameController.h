@@ -35,7 +35,6 @@ class MenuScreen;
 class GameController : public ScreenController, public DisplayListener, public RecordClient {
 public:
     static constexpr int32_t FRAME_TIMER_ID = 1001;
-    static constexpr int32_t FRAME_PERIOD_MS = 100;
 
     // Screen ids of the navigation table.
     enum ScreenId : int32_t {
@@ -61,8 +60,6 @@ public:
 
     // The smallest buy-in: below it Play offers to restore the bankroll.
     static constexpr int32_t MIN_BUY_IN = 1000;
-    static constexpr int32_t TITLE_MUSIC = 0;
-    static constexpr int32_t STOP_SOUND = 254;
 
     // Builds the table screen for a new or resumed game. The controller becomes its
     // listener and shows it as screen 40.
@@ -126,7 +123,7 @@ public:
     // The stores' file layer, which keeps unreadable stores from being overwritten.
     FileSystem* fileSystem() { return &storeGuard; }
     StoreGuard& getStoreGuard() { return storeGuard; }
-    // Sound ids 0..6, or 254 to stop; the settings decide what may play.
+    // Sound ids of core/resources/SoundIds.h; the settings decide what may play.
     void playSound(int32_t id);
     void vibrate(int32_t milliseconds);
     void setTableScreenFactory(TableScreenFactory create, TableScreenUpdate update);

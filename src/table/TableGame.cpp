@@ -5,6 +5,7 @@
 #include "core/io/Profile.h"
 #include "core/io/RecordStore.h"
 #include "core/resources/ResourcePack.h"
+#include "core/resources/SoundIds.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/TextFormat.h"
 #include "poker/ActionCode.h"

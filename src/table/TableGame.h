@@ -35,12 +35,6 @@ public:
     static constexpr int32_t TURN_VIBRATION_MS = 500;
     static constexpr int32_t TOURNAMENT_CHIPS = 500;
 
-    // Sound resource ids.
-    static constexpr int32_t SOUND_GAME_OVER = 0;
-    static constexpr int32_t SOUND_YOUR_TURN = 2;
-    static constexpr int32_t SOUND_FOLD = 5;
-    static constexpr int32_t SOUND_CHIPS = 6;
-
     // Per frame: a cash table's empty seat fills with chance 1 in ARRIVAL_ODDS, an
     // opponent out of the hand leaves with chance 1 in LEAVE_ODDS.
     static constexpr int32_t ARRIVAL_ODDS = 200;

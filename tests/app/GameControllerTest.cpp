@@ -47,7 +47,7 @@ struct GameRun {
 
     void tick()
     {
-        clock.advance(GameController::FRAME_PERIOD_MS);
+        clock.advance(FRAME_INTERVAL_MS);
         controller.handleEvent(EVENT_TICK, 0, 0);
     }
     // Ticks until the screen is id; the ticks it took, or -1 after a minute of them.
@@ -111,10 +111,10 @@ TEST_F(GameControllerTest, FirstStartRunsSplashesLoadingAndTheSoundQuestion)
     ASSERT_GE(run.tickUntil(GameController::SCREEN_LOADING), 0);
 
     // Loading: steps 0..3 on four ticks, then it waits out the screen's 5 s.
-    const int64_t firstStep = currentTimeMillis() + GameController::FRAME_PERIOD_MS;
+    const int64_t firstStep = currentTimeMillis() + FRAME_INTERVAL_MS;
     ASSERT_GE(run.tickUntil(GameController::SCREEN_SOUND_QUESTION), 4);
     EXPECT_GE(currentTimeMillis() - firstStep, 5000);
-    EXPECT_LT(currentTimeMillis() - firstStep, 5000 + GameController::FRAME_PERIOD_MS);
+    EXPECT_LT(currentTimeMillis() - firstStep, 5000 + FRAME_INTERVAL_MS);
     EXPECT_EQ(run.controller.getSplashStep(), -1);
     EXPECT_TRUE(run.stack().empty());
 

@@ -119,7 +119,7 @@ Vector<TournamentStandings::Row> TableScreen::standingsRows() const
 
 void TableScreen::frameStep()
 {
-    const bool changed = tableGame.tick(FRAME_MS);
+    const bool changed = tableGame.tick(FRAME_INTERVAL_MS);
     keypad.setPressed(-1);
     syncWidgets();
     // Flashing winnings need every frame; otherwise only changes are drawn, so a
