@@ -129,12 +129,6 @@ void GameController::quit()
     host.postClose();
 }
 
-bool GameController::handleEvent(int32_t type, int32_t p1, int32_t p2)
-{
-    SharedPointer<Screen> screen = currentScreen;
-    return screen.raw() && screen->handleEvent(type, p1, p2);
-}
-
 // ---- loading
 
 void GameController::splashStep()

@@ -85,10 +85,6 @@ public:
     // The frame timer off and the window asked to close.
     void quit();
 
-    // Hands an event to the current screen; false without one. The screen stays
-    // alive until it returns, even when it switched itself away.
-    bool handleEvent(int32_t type, int32_t p1, int32_t p2);
-
     // ScreenController.
     void commandAction(Command* command, Screen* screen) override;
     void showScreen(int32_t id, bool push) override;
