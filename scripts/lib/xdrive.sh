@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Drives a program's X11 window with xdotool; sourced by scripts/footprint and
-# scripts/install-check, which run under xvfb-run (no window manager, so focus is
+# scripts/install-check, which run under a bare Xvfb (no window manager, so focus is
 # set by hand). Defines functions only.
 
 # xd_known_windows

@@ -35,6 +35,10 @@ void ControllerTableHost::install(GameController& controller, HandHistoryStore* 
 Profile& ControllerTableHost::profile() { return controller.getProfile(); }
 GameRecordClient& ControllerTableHost::records() { return controller.records(); }
 FileSystem* ControllerTableHost::fileSystem() { return controller.fileSystem(); }
+bool ControllerTableHost::storeKept(const char* storeName)
+{
+    return controller.getStoreGuard().isProtected(String(storeName));
+}
 void ControllerTableHost::playSound(int32_t id) { controller.playSound(id); }
 void ControllerTableHost::vibrate(int32_t milliseconds) { controller.vibrate(milliseconds); }
 

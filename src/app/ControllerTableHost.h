@@ -27,6 +27,7 @@ public:
     SharedPointer<TournamentField> engineField() override { return field; }
     GameRecordClient& records() override;
     FileSystem* fileSystem() override;
+    bool storeKept(const char* storeName) override;
     void playSound(int32_t id) override;
     void vibrate(int32_t milliseconds) override;
     int64_t reserveHandNumber() override;

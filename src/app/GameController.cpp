@@ -7,6 +7,7 @@
 #include "core/io/GameStore.h"
 #include "core/io/RecordStore.h"
 #include "core/io/Settings.h"
+#include "core/io/StoreTransaction.h"
 #include "core/lcdui/2d/DisplayTables.h"
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/resources/ResourcePack.h"
@@ -543,15 +544,13 @@ void GameController::startTable(bool resume)
     // The profile names the player of the game in progress.
     profile.setupName = profile.playerName;
     if (!resume) {
+        // Taken here, put on record by the table with its first save, in one change
+        // with the game-start record and the table itself.
         if (gameType != GameSetup::GAME_TOURNAMENT)
             profile.bankroll -= Stakes::BUY_INS[stakeLevel];
-        // Before the game-start record: a crash between the two must not leave a
-        // game to resume whose buy-in is still in the bankroll.
-        saveProfile();
         setup.gameType = gameType;
         setup.stakeLevel = stakeLevel;
         setup.tournamentSize = tournamentSize;
-        setup.saveSetup(&storeGuard);
         resumeCash = false;
         resumeTournament = false;
     } else {
@@ -566,6 +565,9 @@ void GameController::startTable(bool resume)
             tableScreen = tableFactory(setup, resume);
         } else {
             // No table yet: an empty screen named after the game, Back goes home.
+            // Nothing was bought.
+            if (!resume && gameType != GameSetup::GAME_TOURNAMENT)
+                profile.bankroll += Stakes::BUY_INS[stakeLevel];
             const int32_t type = setup.gameType - GameSetup::GAME_CASH;
             tableScreen = SharedPointer<Screen>(new TextScreen(getText(GAME_TYPE_ENTRIES[type])));
             tableScreen->addCommand(back);
@@ -580,31 +582,47 @@ void GameController::startTable(bool resume)
     switchTo(tableScreen, SCREEN_TABLE, /*push=*/false);
 }
 
-void GameController::deleteStore(const char* storeName)
+void GameController::stageRemoval(StoreTransaction& tx, const char* storeName)
 {
-    RecordStore::deleteRecordStore(String(storeName), &storeGuard);
+    if (!storeGuard.isProtected(String(storeName)))
+        tx.removeStore(String(storeName));
+}
+
+void GameController::stageProfile(StoreTransaction& tx)
+{
+    if (!storeGuard.isProtected(String(Profile::STORE_NAME)))
+        tx.putObject(String(Profile::STORE_NAME), profile);
 }
 
 void GameController::newGameAnswered()
 {
     goHome();
-    deleteStore(GameSetup::STORE_NAME);
+    // The saved game's chips reach the bankroll in the same change that drops the
+    // game, so that a crash leaves them in exactly one of the two.
+    const int32_t bankroll = profile.bankroll;
+    StoreTransaction tx(&storeGuard);
+    stageRemoval(tx, GameSetup::STORE_NAME);
     if (recordClient.gameInProgress) {
         // The chips left at the saved table go back to the bankroll, which stops at
         // the 32-bit limit instead of wrapping.
         const int32_t chips = TableGame::savedGameChips(/*table=*/nullptr, &storeGuard);
         if (chips >= 0) {
             profile.addToBankroll(chips);
-            saveProfile();
-            deleteStore(GameRecord::STORE_NAME);
+            stageProfile(tx);
+            stageRemoval(tx, GameRecord::STORE_NAME);
         } else {
             storeGuard.protect(String(GameRecord::STORE_NAME));
         }
-        recordClient.gameInProgress = false;
     } else if (recordClient.tourneyInProgress) {
-        deleteStore(TourneyRecord::STORE_NAME);
-        recordClient.tourneyInProgress = false;
+        stageRemoval(tx, TourneyRecord::STORE_NAME);
     }
+    if (!tx.commit()) {
+        // Nothing changed on record: the saved game stays on offer.
+        profile.bankroll = bankroll;
+        return;
+    }
+    recordClient.gameInProgress = false;
+    recordClient.tourneyInProgress = false;
     tableScreen = SharedPointer<Screen>();
     showScreen(profile.bankroll >= MIN_BUY_IN ? SCREEN_GAME_TYPE : SCREEN_BANKROLL_LOW, /*push=*/true);
 }
@@ -709,10 +727,18 @@ void GameController::commandAction(Command* command, Screen* screen)
         return;
     case SCREEN_BANKROLL_LOW:
         if (command == yes.raw()) {
-            deleteStore(TourneyRecord::STORE_NAME);
-            recordClient.tourneyInProgress = false;
+            // The fresh bankroll replaces the saved tournament in one change.
+            const int32_t bankroll = profile.bankroll;
             profile.bankroll = MIN_BUY_IN;
-            saveProfile();
+            StoreTransaction tx(&storeGuard);
+            stageRemoval(tx, TourneyRecord::STORE_NAME);
+            stageProfile(tx);
+            if (!tx.commit()) {
+                profile.bankroll = bankroll;
+                goHome();
+                return;
+            }
+            recordClient.tourneyInProgress = false;
             showScreen(SCREEN_GAME_TYPE, /*push=*/false);
             return;
         }

@@ -21,6 +21,7 @@ class BaseResourceStream;
 class ControllerHost;
 class DeviceServices;
 class FileSystem;
+class StoreTransaction;
 class FrameSink;
 class MenuScreen;
 
@@ -158,7 +159,9 @@ private:
     void resetProfileStep();
     // True when the store holds record 1.
     bool storeHasRecord(const char* storeName);
-    void deleteStore(const char* storeName);
+    // Stage a change unless the store is kept as found damaged.
+    void stageRemoval(StoreTransaction& tx, const char* storeName);
+    void stageProfile(StoreTransaction& tx);
     MultiTapKeys multiTapKeys() const;
     bool touchScreen() const;
 

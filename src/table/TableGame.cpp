@@ -4,6 +4,7 @@
 #include "core/io/DataInputStream.h"
 #include "core/io/Profile.h"
 #include "core/io/RecordStore.h"
+#include "core/io/StoreTransaction.h"
 #include "core/resources/ResourcePack.h"
 #include "core/resources/SoundIds.h"
 #include "core/runtime/Clock.h"
@@ -146,8 +147,10 @@ void TableGame::setUpTournament()
         seatFromField();
     takeSnapshot();
     // A tournament that ended with its last hand is settled by the driver at once.
-    if (!field->isOver())
+    if (loaded && !field->isOver())
         saveTourney();
+    else if (!loaded)
+        saveNewGame(TourneyRecord::STORE_NAME);
 }
 
 void TableGame::setUpCashGame()
@@ -184,7 +187,7 @@ void TableGame::setUpCashGame()
     // Saved at once: the buy-in has left the bankroll, so it must be on record
     // before the first frame, or quitting now would lose it.
     takeSnapshot();
-    saveGame();
+    saveNewGame(GameRecord::STORE_NAME);
 }
 
 // Games are saved between hands and as soon as a hand's pots are paid. A record
@@ -508,17 +511,24 @@ bool TableGame::endOfTournament()
     const int32_t sizeIndex = TournamentField::fieldIndex(field->entrants);
     const int32_t prize = TableMessages::prize(sizeIndex, finalPlace, stakeLevel);
     modalText = TableMessages::tournamentOver(gameFinished, finalPlace, prize);
-    if (prize > 0) {
-        Profile& profile = host.profile();
-        profile.addToBankroll(prize);
-        saveProfile();
-    }
     host.playSound(SOUND_GAME_OVER);
     // Settled here, not on the key that leaves: a game closed on this message must
-    // not offer the tournament again.
-    deleteStore(TourneyRecord::STORE_NAME);
-    deleteStore(GameSetup::STORE_NAME);
-    host.records().tourneyInProgress = false;
+    // not offer the tournament again. The prize and the tournament's end go on
+    // record together, so that a crash can neither pay it twice nor lose it.
+    Profile& profile = host.profile();
+    const int32_t bankroll = profile.bankroll;
+    profile.addToBankroll(prize);
+    StoreTransaction tx(host.fileSystem());
+    stageRemoval(tx, TourneyRecord::STORE_NAME);
+    stageRemoval(tx, GameSetup::STORE_NAME);
+    if (prize > 0)
+        stageProfile(tx);
+    if (tx.commit()) {
+        host.records().tourneyInProgress = false;
+    } else {
+        // Still on record as unfinished: the next start settles it again.
+        profile.bankroll = bankroll;
+    }
     return true;
 }
 
@@ -828,15 +838,27 @@ void TableGame::leaveTable()
         return;
     left = true;
     Profile& profile = host.profile();
-    if (setup.gameType != GameSetup::GAME_TOURNAMENT) {
+    const int32_t bankroll = profile.bankroll;
+    const bool cash = setup.gameType != GameSetup::GAME_TOURNAMENT;
+    StoreTransaction tx(host.fileSystem());
+    if (cash) {
         const Player& human = table->player(HUMAN_SEAT);
-        profile.addToBankroll(int64_t(std::max(0, human.chips)) + std::max(0, human.roundBet));
-        deleteStore(GameRecord::STORE_NAME);
-        host.records().gameInProgress = false;
+        // A bet the pots have taken stays in roundBet only to be drawn: it is in
+        // someone's chips already.
+        const int32_t bet = table->betsCollected ? 0 : std::max(0, human.roundBet);
+        profile.addToBankroll(int64_t(std::max(0, human.chips)) + bet);
+        stageRemoval(tx, GameRecord::STORE_NAME);
     }
-    deleteStore(GameSetup::STORE_NAME);
+    stageRemoval(tx, GameSetup::STORE_NAME);
     profile.handStartChips = 0;
-    saveProfile();
+    stageProfile(tx);
+    if (tx.commit()) {
+        if (cash)
+            host.records().gameInProgress = false;
+    } else {
+        // Nothing changed on record: the saved table still holds the chips.
+        profile.bankroll = bankroll;
+    }
 }
 
 void TableGame::hiddenActionA()
@@ -864,8 +886,14 @@ void TableGame::saveGame()
     for (int32_t s = 0; s < SEATS; ++s)
         records.avatars[s] = seats[s].avatar;
     host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
-    RecordStore::saveObject(GameRecord::STORE_NAME, records, host.fileSystem());
-    saveProfile();
+    // A table that cannot go on record leaves the profile alone too: a bankroll
+    // saved without its table would have lost the buy-in.
+    if (host.storeKept(GameRecord::STORE_NAME))
+        return;
+    StoreTransaction tx(host.fileSystem());
+    tx.putObject(String(GameRecord::STORE_NAME), records);
+    stageProfile(tx);
+    tx.commit();
 }
 
 void TableGame::saveTourney()
@@ -873,22 +901,56 @@ void TableGame::saveTourney()
     GameRecordClient& records = host.records();
     records.table = table.raw();
     records.field = field.raw();
-    if (RecordStore::saveObject(TourneyRecord::STORE_NAME, records, host.fileSystem()))
+    if (host.storeKept(TourneyRecord::STORE_NAME))
+        return;
+    StoreTransaction tx(host.fileSystem());
+    tx.putObject(String(TourneyRecord::STORE_NAME), records);
+    stageProfile(tx);
+    if (tx.commit())
         records.tourneyInProgress = true;
-    saveProfile();
+}
+
+// A new table's start record, its first save and the bankroll that paid for it
+// are written as one change: a crash leaves either no game and the bankroll as
+// it was, or the game with its buy-in taken.
+void TableGame::saveNewGame(const char* storeName)
+{
+    GameRecordClient& records = host.records();
+    records.table = table.raw();
+    records.field = field.raw();
+    records.humanSeat = HUMAN_SEAT;
+    for (int32_t s = 0; s < SEATS; ++s)
+        records.avatars[s] = seats[s].avatar;
+    const bool cash = setup.gameType != GameSetup::GAME_TOURNAMENT;
+    if (cash)
+        host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
+    if (host.storeKept(storeName))
+        return;
+    StoreTransaction tx(host.fileSystem());
+    if (!host.storeKept(GameSetup::STORE_NAME))
+        tx.putObject(String(GameSetup::STORE_NAME), setup);
+    tx.putObject(String(storeName), records);
+    stageProfile(tx);
+    const bool saved = tx.commit();
+    if (cash)
+        records.gameInProgress = saved;
+    else
+        records.tourneyInProgress = saved;
+}
+
+void TableGame::stageProfile(StoreTransaction& tx)
+{
+    if (!host.storeKept(Profile::STORE_NAME))
+        tx.putObject(String(Profile::STORE_NAME), host.profile());
+}
+
+void TableGame::stageRemoval(StoreTransaction& tx, const char* storeName)
+{
+    if (!host.storeKept(storeName))
+        tx.removeStore(String(storeName));
 }
 
 bool TableGame::loadStore(const char* storeName)
 {
     return RecordStore::loadObject(String(storeName), host.records(), host.fileSystem());
-}
-
-void TableGame::deleteStore(const char* storeName)
-{
-    RecordStore::deleteRecordStore(String(storeName), host.fileSystem());
-}
-
-void TableGame::saveProfile()
-{
-    host.profile().saveProfile(host.fileSystem());
 }

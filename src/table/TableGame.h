@@ -17,6 +17,8 @@
 class FileSystem;
 class TableHost;
 
+class StoreTransaction;
+
 // One game at the table as the table screen plays it, without any drawing: the
 // table set up or resumed, one frame of the driver per tick (computer turns, the
 // deal, flop, turn, river and result animations, opponents who come and go, the
@@ -169,9 +171,10 @@ private:
 
     void saveGame();
     void saveTourney();
+    void saveNewGame(const char* storeName);
+    void stageProfile(StoreTransaction& tx);
+    void stageRemoval(StoreTransaction& tx, const char* storeName);
     bool loadStore(const char* storeName);
-    void deleteStore(const char* storeName);
-    void saveProfile();
 
     TableHost& host;
     GameSetup setup;

@@ -27,6 +27,9 @@ public:
     virtual GameRecordClient& records() = 0;
     // Null for the default file system.
     virtual FileSystem* fileSystem() = 0;
+    // A store found damaged at start, which this run neither replaces nor removes:
+    // changes that include it leave it out, or are not made.
+    virtual bool storeKept(const char* storeName) { return (void)storeName, false; }
     // Sound resource ids 0..; the host applies the player's sound options.
     virtual void playSound(int32_t id) = 0;
     virtual void vibrate(int32_t milliseconds) = 0;
