@@ -25,7 +25,7 @@
 #include "screens/OptionsScreen.h"
 #include "screens/ProfileScreen.h"
 #include "screens/SplashScreen.h"
-#include "table/TableGame.h"
+#include "table/TableSaves.h"
 #include "ui/TextScreen.h"
 
 #include <climits>
@@ -605,7 +605,7 @@ void GameController::newGameAnswered()
     if (recordClient.gameInProgress) {
         // The chips left at the saved table go back to the bankroll, which stops at
         // the 32-bit limit instead of wrapping.
-        const int32_t chips = TableGame::savedGameChips(/*table=*/nullptr, &storeGuard);
+        const int32_t chips = TableSaves::savedGameChips(/*table=*/nullptr, &storeGuard);
         if (chips >= 0) {
             profile.addToBankroll(chips);
             stageProfile(tx);

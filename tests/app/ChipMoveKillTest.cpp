@@ -24,6 +24,7 @@
 #include "app/GameWindow.h"
 #include "poker/ActionCode.h"
 #include "poker/RandomSource.h"
+#include "table/TableSaves.h"
 #include "table/view/TableScreen.h"
 #include "ui/Events.h"
 #include "ui/MenuScreen.h"
@@ -134,7 +135,7 @@ Ledger filesLedger(const std::string& folder)
     Ledger ledger;
     ledger.gameHeld = RecordStore::loadObject(String("KMRB2Game"), present, &files);
     ledger.tourneyHeld = RecordStore::loadObject(String("KMRB2Tourney"), present, &files);
-    ledger.chips = profile.bankroll + (ledger.gameHeld ? std::max(0, TableGame::savedGameChips(nullptr, &files)) : 0);
+    ledger.chips = profile.bankroll + (ledger.gameHeld ? std::max(0, TableSaves::savedGameChips(nullptr, &files)) : 0);
     return ledger;
 }
 
@@ -156,7 +157,7 @@ Ledger restart(const std::string& folder, bool& offered)
     seen.tourneyHeld = records.tourneyInProgress;
     seen.chips = run.controller.getProfile().bankroll;
     if (seen.gameHeld)
-        seen.chips += std::max(0, TableGame::savedGameChips(nullptr, &run.files));
+        seen.chips += std::max(0, TableSaves::savedGameChips(nullptr, &run.files));
     run.choose(0);
     offered = run.id() == GameController::SCREEN_SAVED_GAME;
     return seen;
