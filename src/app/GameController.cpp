@@ -44,7 +44,6 @@ constexpr int32_t STAKE_ENTRIES[] = {2036, 2111, 2112, 2103, 2044, 2069};
 constexpr int32_t TEXT_BLINDS = 2014;
 constexpr int32_t TEXT_BUY_IN = 2016;
 constexpr int32_t TEXT_ENTRANTS = 2099;
-constexpr int32_t TEXT_DEFAULT_NAMES = 2020;
 constexpr int32_t TEXT_EXIT = 2035;
 constexpr int32_t TEXT_BACK = 2011;
 constexpr int32_t TEXT_CANCEL = 2019;
@@ -61,8 +60,8 @@ constexpr int32_t ENTRY_ABOUT = 4;
 // Saved game menu entries.
 constexpr int32_t ENTRY_RESUME = 0;
 
-// Loading steps 0..3 run on consecutive ticks of the loading screen.
-constexpr int32_t LAST_LOADING_STEP = 3;
+// Loading steps 0..3 run on consecutive ticks of the loading screen; 1..3 read
+// the saved data.
 constexpr int32_t LOADING_DONE = -1;
 
 template<typename T, int N>
@@ -85,6 +84,7 @@ GameController::GameController(ControllerHost& host, FrameSink* window, DeviceSe
     , no(new Command(getText(TEXT_NO), Command::TYPE_BACK, 1))
     , select(new Command(getText(TEXT_SELECT), Command::TYPE_SCREEN, 0))
     , recordClient(profile, setup)
+    , loader(storeGuard, profile, setup, recordClient, device)
 {
     display = new Display(this, window, stream);
     setCurrentDisplay(display);
@@ -138,20 +138,8 @@ void GameController::splashStep()
         splashStart = currentTimeMillis();
     if (currentScreenId != SCREEN_LOADING || splashStepNumber == LOADING_DONE)
         return;
-    if (splashStepNumber <= LAST_LOADING_STEP) {
-        switch (splashStepNumber) {
-        case 1:
-            loadSettings();
-            break;
-        case 2:
-            resetProfileStep();
-            break;
-        case 3:
-            loadProfileStep();
-            break;
-        default:
-            break;
-        }
+    if (splashStepNumber <= SavedDataLoader::LAST_STEP) {
+        loader.runStep(splashStepNumber);
         if (splashScreen.raw())
             splashScreen->repaint();
         ++splashStepNumber;
@@ -169,75 +157,9 @@ void GameController::splashStep()
     startSequence();
 }
 
-void GameController::resetProfileStep()
-{
-    setup = GameSetup();
-    recordClient.gameInProgress = false;
-    recordClient.tourneyInProgress = false;
-    Vector<String> names = TextList::split(getText(TEXT_DEFAULT_NAMES));
-    profile.resetProfile(names.size() > 0 ? &names[0] : nullptr, names.size());
-}
-
-bool GameController::storeHasRecord(const char* storeName)
-{
-    SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(storeName), false, &storeGuard);
-    if (store.raw())
-        return store->getRecord(1).data != nullptr;
-    // A file that is there but not a store is kept as it is.
-    if (storeGuard.storeExists(String(storeName)))
-        storeGuard.protect(String(storeName));
-    return false;
-}
-
-void GameController::loadProfileStep()
-{
-    const String name(Profile::STORE_NAME);
-    // A profile that is there but refused (or a damaged file) counts as absent
-    // and is never written over.
-    if (!profile.loadProfile(&storeGuard) && storeGuard.storeExists(name)) {
-        SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
-        if (!store.raw() || store->getRecord(1).data)
-            storeGuard.protect(name);
-    }
-    GameSetup saved;
-    if (!saved.loadSetup(&storeGuard) && storeGuard.storeExists(String(GameSetup::STORE_NAME))) {
-        SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(GameSetup::STORE_NAME), false, &storeGuard);
-        if (!store.raw() || store->getRecord(1).data)
-            storeGuard.protect(String(GameSetup::STORE_NAME));
-    }
-    recordClient.tourneyInProgress = storeHasRecord(TourneyRecord::STORE_NAME);
-    recordClient.gameInProgress = storeHasRecord(GameRecord::STORE_NAME);
-}
-
 // ---- settings and profile
 
-bool GameController::loadSettings()
-{
-    Settings& settings = processSettings();
-    const bool loaded = settings.loadSettings(&storeGuard);
-    // With or without a record: a first start plays at the initial volume too.
-    applyVolume();
-    if (loaded)
-        return true;
-    // A settings record in use that is too short to read, or a damaged store file,
-    // is left as it is.
-    const String name(GameStore::STORE_NAME);
-    SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
-    if (!store.raw()) {
-        if (storeGuard.storeExists(name))
-            storeGuard.protect(name);
-        return false;
-    }
-    for (int32_t i = 0; i < store->getNumRecords(); ++i) {
-        ByteArray record = store->recordAt(i);
-        if (record.length > 0 && record[0] == uint8_t(Settings::RECORD_KIND)) {
-            if (record.length > 1 && record[1] == 1)
-                storeGuard.protect(name);
-            break;
-        }
-    }
-    return false;
-}
+bool GameController::loadSettings() { return loader.loadSettings(); }
 
 bool GameController::saveSettings() { return processSettings().saveSettings(&storeGuard); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SavedDataLoader.h"
 #include "app/StoreGuard.h"
 
 #include "core/io/GameSetup.h"
@@ -154,11 +155,6 @@ private:
     void startSequence();
     void startTable(bool resume);
     void newGameAnswered();
-    // Loading steps 1 to 3.
-    void loadProfileStep();
-    void resetProfileStep();
-    // True when the store holds record 1.
-    bool storeHasRecord(const char* storeName);
     // Stage a change unless the store is kept as found damaged.
     void stageRemoval(StoreTransaction& tx, const char* storeName);
     void stageProfile(StoreTransaction& tx);
@@ -204,4 +200,5 @@ private:
     SharedPointer<Screen> tableScreen;
     TableScreenFactory tableFactory;
     TableScreenUpdate tableUpdate;
+    SavedDataLoader loader;
 };
