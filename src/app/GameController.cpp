@@ -3,8 +3,6 @@
 #include "app/ControllerHost.h"
 #include "app/DeviceServices.h"
 
-#include "core/io/DataInputStream.h"
-#include "core/io/GameStore.h"
 #include "core/io/RecordStore.h"
 #include "core/io/Settings.h"
 #include "core/io/StoreTransaction.h"
@@ -12,38 +10,19 @@
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/resources/ResourcePack.h"
 #include "core/resources/SoundIds.h"
-#include "core/resources/TextList.h"
 #include "core/runtime/Clock.h"
-#include "core/runtime/TextFormat.h"
 #include "poker/GameRecord.h"
 #include "poker/Stakes.h"
-#include "poker/TournamentField.h"
 #include "poker/TourneyRecord.h"
-#include "screens/InformationScreens.h"
-#include "screens/LoadingScreen.h"
-#include "ui/MenuScreen.h"
 #include "screens/OptionsScreen.h"
-#include "screens/ProfileScreen.h"
-#include "screens/SplashScreen.h"
+#include "ui/MenuScreen.h"
 #include "table/TableSaves.h"
-#include "ui/TextScreen.h"
 
 #include <climits>
 
 namespace {
 
-// Texts of the menus and commands.
-constexpr int32_t TEXT_MAIN_MENU = 2070;
-constexpr int32_t MAIN_MENU_ENTRIES[] = {2098, 2104, 2115, 2053, 2000}; // play, profile, options, help, about
-constexpr int32_t TEXT_HELP = 2053;
-constexpr int32_t TEXT_ABOUT = 2000;
-constexpr int32_t TEXT_SAVED_GAME = 2098;
-constexpr int32_t SAVED_GAME_ENTRIES[] = {2110, 2079}; // resume, new game
-constexpr int32_t GAME_TYPE_ENTRIES[] = {2126, 2041, 2128}; // cash, heads-up, tournament
-constexpr int32_t STAKE_ENTRIES[] = {2036, 2111, 2112, 2103, 2044, 2069};
-constexpr int32_t TEXT_BLINDS = 2014;
-constexpr int32_t TEXT_BUY_IN = 2016;
-constexpr int32_t TEXT_ENTRANTS = 2099;
+// Texts of the soft-key commands.
 constexpr int32_t TEXT_EXIT = 2035;
 constexpr int32_t TEXT_BACK = 2011;
 constexpr int32_t TEXT_CANCEL = 2019;
@@ -64,12 +43,6 @@ constexpr int32_t ENTRY_RESUME = 0;
 // the saved data.
 constexpr int32_t LOADING_DONE = -1;
 
-template<typename T, int N>
-constexpr int32_t count(const T (&)[N])
-{
-    return N;
-}
-
 } // namespace
 
 GameController::GameController(ControllerHost& host, FrameSink* window, DeviceServices& device, FileSystem* files,
@@ -85,6 +58,7 @@ GameController::GameController(ControllerHost& host, FrameSink* window, DeviceSe
     , select(new Command(getText(TEXT_SELECT), Command::TYPE_SCREEN, 0))
     , recordClient(profile, setup)
     , loader(storeGuard, profile, setup, recordClient, device)
+    , screens(profile, device, ScreenFactory::SoftKeys {exit, back, yes, no, select}, [this] { splashStep(); })
 {
     display = new Display(this, window, stream);
     setCurrentDisplay(display);
@@ -183,21 +157,6 @@ void GameController::playSound(int32_t id) { device.playSound(id, 1); }
 
 void GameController::vibrate(int32_t milliseconds) { device.vibrate(milliseconds); }
 
-MultiTapKeys GameController::multiTapKeys() const
-{
-    MultiTapKeys keys;
-    const KeyMapper& mapper = device.getKeyMapper();
-    keys.keyboardType = mapper.getKeyboardType();
-    keys.keyList = mapper.getKeyList();
-    keys.cycleStrings = mapper.getCycleStrings();
-    return keys;
-}
-
-bool GameController::touchScreen() const
-{
-    return device.getPlatformType() == DeviceServices::PLATFORM_POCKET_PC;
-}
-
 // ---- record client
 
 bool GameController::saveRecord(const String& storeName, DataOutputStream& out)
@@ -218,106 +177,18 @@ void GameController::setTableScreenFactory(TableScreenFactory create, TableScree
     tableUpdate = std::move(update);
 }
 
-SharedPointer<MenuScreen> GameController::makeMenu(int32_t titleId, int32_t variant)
-{
-    SharedPointer<MenuScreen> menu(new MenuScreen(titleId ? getText(titleId) : String(), variant));
-    menu->setSelectCommand(select);
-    menu->addCommand(back);
-    return menu;
-}
-
 SharedPointer<Screen> GameController::createScreen(int32_t id)
 {
     SharedPointer<Screen> screen;
-    switch (id) {
-    case SCREEN_LOGOS:
-    case SCREEN_TITLE:
-        screen = SharedPointer<Screen>(new SplashScreen(id));
-        break;
-    case SCREEN_LOADING:
-        screen = SharedPointer<Screen>(new LoadingScreen([this] { splashStep(); }));
-        break;
-    case SCREEN_MAIN_MENU:
-        if (!mainMenu.raw()) {
-            mainMenu = SharedPointer<MenuScreen>(new MenuScreen(getText(TEXT_MAIN_MENU)));
-            mainMenu->setSelectCommand(select);
-            mainMenu->addCommand(exit);
-        }
+    if (id == SCREEN_MAIN_MENU) {
+        if (!mainMenu.raw())
+            mainMenu = screens.mainMenu();
         screen = mainMenu;
-        break;
-    case SCREEN_HELP_TOPICS:
-        screen = makeMenu(TEXT_HELP, MenuScreen::VARIANT_PLAIN);
-        break;
-    case SCREEN_SAVED_GAME: {
-        SharedPointer<MenuScreen> menu = makeMenu(TEXT_SAVED_GAME, MenuScreen::VARIANT_PLAIN);
-        for (int32_t entry : SAVED_GAME_ENTRIES)
-            menu->addEntry(getText(entry));
-        screen = menu;
-        break;
+    } else {
+        screen = screens.create(id, gameType);
     }
-    case SCREEN_ABOUT:
-        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_ABOUT)));
-        screen->addCommand(back);
-        break;
-    case SCREEN_OPTIONS:
-        // Built with its items from the settings as they are now.
-        screen = SharedPointer<Screen>(new OptionsScreen(processSettings()));
-        screen->addCommand(back);
-        break;
-    case SCREEN_HELP_TOPIC:
-        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_HELP)));
-        screen->addCommand(back);
-        screen->setThirdCommand(back);
-        break;
-    case SCREEN_SOUND_QUESTION:
-    case SCREEN_NEW_GAME_QUESTION:
-    case SCREEN_BANKROLL_LOW:
-        screen = SharedPointer<Screen>(new TextScreen(String()));
-        populateQuestionScreen(*screen, id);
-        screen->addCommand(yes);
-        screen->addCommand(no);
-        break;
-    case SCREEN_GAME_TYPE: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_GAME_TYPE);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        for (int32_t entry : GAME_TYPE_ENTRIES)
-            menu->addEntry(getText(entry));
-        screen = menu;
-        break;
-    }
-    case SCREEN_STAKES: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_STAKES);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        String line = getText(TEXT_BUY_IN) + " " + formatMoney(Stakes::BUY_INS[0]);
-        if (gameType != GameSetup::GAME_TOURNAMENT)
-            line = getText(TEXT_BLINDS) + " " + formatMoney(Stakes::BIG_BLINDS[0]) + "     " + line;
-        menu->setSubheader(line);
-        bool affordable = true;
-        for (int32_t i = 0; i < count(STAKE_ENTRIES); ++i) {
-            menu->addEntry(getText(STAKE_ENTRIES[i]));
-            // The first stake the bankroll cannot buy into, and every one after it.
-            affordable = affordable && Stakes::BUY_INS[i] <= profile.bankroll;
-            if (!affordable)
-                menu->setEntryDisabled(/*disabled=*/true, i);
-        }
-        screen = menu;
-        break;
-    }
-    case SCREEN_PROFILE:
-        screen = SharedPointer<Screen>(new ProfileScreen(profile, multiTapKeys()));
-        screen->addCommand(back);
-        break;
-    case SCREEN_TOURNAMENT_SIZE: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_TOURNAMENT_SIZE);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        for (int32_t i = 0; i < TournamentField::FIELD_SIZES; ++i)
-            menu->addEntry(String(" ") + int32_t(TournamentField::ENTRANTS_BY_FIELD[i]) + getText(TEXT_ENTRANTS));
-        screen = menu;
-        break;
-    }
-    default:
+    if (!screen.raw())
         return screen;
-    }
     screen->setListener(this);
     if (id == SCREEN_LOGOS || id == SCREEN_TITLE || id == SCREEN_LOADING) {
         screen->setStartTime(currentTimeMillis());
@@ -328,40 +199,10 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
 
 void GameController::populate(int32_t id, Screen& screen)
 {
-    switch (id) {
-    case SCREEN_MAIN_MENU: {
-        MenuScreen& menu = static_cast<MenuScreen&>(screen);
-        const int32_t focus = menu.getFocus() >= 0 ? menu.getFocus() : 0;
-        menu.removeAllEntries();
-        for (int32_t entry : MAIN_MENU_ENTRIES)
-            menu.addEntry(getText(entry));
-        menu.setFocus(focus, /*scroll=*/true);
-        break;
-    }
-    case SCREEN_HELP_TOPICS: {
-        MenuScreen& menu = static_cast<MenuScreen&>(screen);
-        menu.removeAllEntries();
-        for (int32_t topic = 0; topic < HELP_TOPIC_COUNT; ++topic)
-            menu.addEntry(getText(helpTopicTitle(topic)));
-        break;
-    }
-    case SCREEN_ABOUT:
-        while (screen.itemCount() > 0)
-            screen.removeItem(screen.itemCount() - 1);
-        populateAboutScreen(screen);
-        break;
-    case SCREEN_HELP_TOPIC:
-        while (screen.itemCount() > 0)
-            screen.removeItem(screen.itemCount() - 1);
-        populateHelpTopicScreen(screen, helpTopic, touchScreen());
-        break;
-    case SCREEN_TABLE:
+    if (id == SCREEN_TABLE)
         playSound(STOP_SOUND);
-        break;
-    default:
-        // The options screen is built from the settings when it is made.
-        break;
-    }
+    else
+        screens.populate(id, screen, helpTopic);
 }
 
 void GameController::showScreen(int32_t id, bool push)
@@ -490,9 +331,7 @@ void GameController::startTable(bool resume)
             // Nothing was bought.
             if (!resume && gameType != GameSetup::GAME_TOURNAMENT)
                 profile.bankroll += Stakes::BUY_INS[stakeLevel];
-            const int32_t type = setup.gameType - GameSetup::GAME_CASH;
-            tableScreen = SharedPointer<Screen>(new TextScreen(getText(GAME_TYPE_ENTRIES[type])));
-            tableScreen->addCommand(back);
+            tableScreen = screens.tablePlaceholder(setup.gameType);
         }
     } else if (tableUpdate) {
         tableUpdate(*tableScreen, profile.playerName, profile.avatar);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/SavedDataLoader.h"
+#include "app/ScreenFactory.h"
+#include "app/ScreenIds.h"
 #include "app/StoreGuard.h"
 
 #include "core/io/GameSetup.h"
@@ -34,31 +36,9 @@ class MenuScreen;
 //
 // The frame timer and the window belong to the message loop; the controller asks
 // for them through its ControllerHost.
-class GameController : public ScreenController, public DisplayListener, public RecordClient {
+class GameController : public ScreenController, public DisplayListener, public RecordClient, public ScreenIds {
 public:
     static constexpr int32_t FRAME_TIMER_ID = 1001;
-
-    // Screen ids of the navigation table.
-    enum ScreenId : int32_t {
-        SCREEN_NONE = -1,
-        SCREEN_LOGOS = 1,
-        SCREEN_LOADING = 2,
-        SCREEN_TITLE = 3,
-        SCREEN_MAIN_MENU = 5,
-        SCREEN_HELP_TOPICS = 6,
-        SCREEN_SAVED_GAME = 7,
-        SCREEN_ABOUT = 20,
-        SCREEN_OPTIONS = 21,
-        SCREEN_HELP_TOPIC = 22,
-        SCREEN_SOUND_QUESTION = 23,
-        SCREEN_NEW_GAME_QUESTION = 24,
-        SCREEN_GAME_TYPE = 27,
-        SCREEN_STAKES = 28,
-        SCREEN_PROFILE = 29,
-        SCREEN_BANKROLL_LOW = 30,
-        SCREEN_TOURNAMENT_SIZE = 31,
-        SCREEN_TABLE = 40,
-    };
 
     // The smallest buy-in: below it Play offers to restore the bankroll.
     static constexpr int32_t MIN_BUY_IN = 1000;
@@ -151,15 +131,12 @@ private:
     // Fills a screen before it is shown: the main menu's entries, the text screens'
     // items, the table's stop of the music.
     void populate(int32_t id, Screen& screen);
-    SharedPointer<MenuScreen> makeMenu(int32_t titleId, int32_t variant);
     void startSequence();
     void startTable(bool resume);
     void newGameAnswered();
     // Stage a change unless the store is kept as found damaged.
     void stageRemoval(StoreTransaction& tx, const char* storeName);
     void stageProfile(StoreTransaction& tx);
-    MultiTapKeys multiTapKeys() const;
-    bool touchScreen() const;
 
     ControllerHost& host;
     DeviceServices& device;
@@ -201,4 +178,5 @@ private:
     TableScreenFactory tableFactory;
     TableScreenUpdate tableUpdate;
     SavedDataLoader loader;
+    ScreenFactory screens;
 };
