@@ -52,7 +52,7 @@ public:
     // window receives the frames; device plays sounds, vibrates and supplies the key
     // mapper's multi-tap tables; files is the stores' file layer (null: the
     // process's); stream loads the artwork (null: the open pack). None is owned; all
-    // must outlive the controller. Builds the display and publishes both process-wide.
+    // must outlive the controller. Builds the display and publishes it process-wide.
     GameController(ControllerHost& host, FrameSink* window, DeviceServices& device, FileSystem* files = nullptr,
                    BaseResourceStream* stream = nullptr);
     ~GameController() override;
