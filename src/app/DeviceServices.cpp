@@ -3,6 +3,7 @@
 #include "core/io/Settings.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/SoundClip.h"
+#include "core/resources/SoundIds.h"
 #include "core/resources/SoundOutput.h"
 #include "host/HostWindow.h"
 

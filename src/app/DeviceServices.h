@@ -25,12 +25,6 @@ public:
     static constexpr int32_t PLATFORM_POCKET_PC = 2;
     static constexpr int32_t PLATFORM_UNKNOWN = -1;
 
-    // Sound ids index SOUND_RESOURCE_IDS (resource ids of the pack); STOP_SOUND stops
-    // whatever plays.
-    static constexpr int32_t SOUND_COUNT = 7;
-    static constexpr int32_t SOUND_RESOURCE_IDS[SOUND_COUNT] = { 5007, 5006, 5008, 5004, 5003, 5002, 5005 };
-    static constexpr int32_t STOP_SOUND = 254;
-
     // oemName and keyboardType are the device's as given on the command line
     // (KeyboardProfile's types: 0 none, 1 full, 2 phone keypad). sound sets the
     // game's own volume and window vibrates; either may be null, and both must

@@ -1,15 +1,18 @@
 #include "app/Game.h"
 
+#include "core/io/FileSystem.h"
 #include "core/io/StoreTransaction.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/ResourcePack.h"
+#include "core/resources/SoundIds.h"
 #include "core/resources/SoundOutput.h"
-#include "host/FrameSizes.h"
+#include "core/runtime/Clock.h"
+#include "host/FrameSizeStore.h"
 #include "host/HostWindow.h"
 #include "app/ControllerTableHost.h"
 #include "app/GameController.h"
+#include "poker/RandomSource.h"
 
-#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -32,7 +35,7 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
     SoundOutput::install(host.sound);
     deviceServices.setSoundStartedListener([this](int32_t resourceId) { startedSounds.push_back(resourceId); });
     StoreTransaction::recoverAtStart(host.files);
-    gameController = std::make_unique<GameController>(gameWindow, host.window, deviceServices);
+    gameController = std::make_unique<GameController>(gameWindow, host.window, deviceServices, host.files);
     ControllerTableHost::install(*gameController, host.handHistories);
 
     GameWindow::Hooks hooks;
@@ -41,13 +44,30 @@ Game::Game(HostServices& host, const GameOptions& gameOptions)
     hooks.start = [controller] { controller->start(); };
     hooks.pause = [controller] { controller->pause(); };
     hooks.activated = [this] { deviceServices.applyVolume(); };
-    hooks.deactivated = [this] { deviceServices.playSound(DeviceServices::STOP_SOUND, 1); };
+    hooks.deactivated = [this] { deviceServices.playSound(STOP_SOUND, 1); };
     hooks.frameSizeChosen = [this](int32_t width, int32_t height) {
-        rememberFrameSize(hostServices.dataDirectory, width, height);
+        if (hostServices.frameSizes)
+            hostServices.frameSizes->remember(width, height);
     };
     gameWindow.attach(&display(), &deviceServices.getKeyMapper(), std::move(hooks));
     // The entry opened the window at the frame size it chose.
     display().setMetrics(DisplayMetrics(host.window->frameWidth(), host.window->frameHeight()));
+}
+
+int Game::play(HostServices& host, const GameOptions& options, const std::function<void(Game&)>& ready)
+{
+    processClock().setUp(*host.time);
+    setProcessFileSystem(host.files);
+    int status;
+    {
+        Game game(host, options);
+        RandomSource::shared().setSeed(options.seed ? *options.seed : currentTimeMillis());
+        if (ready)
+            ready(game);
+        status = game.run();
+    }
+    setProcessFileSystem(nullptr);
+    return status;
 }
 
 Game::~Game()
@@ -83,27 +103,4 @@ std::string Game::findPack(const std::string& shareFromProgram)
             return candidate;
     }
     return std::string();
-}
-
-bool Game::rememberedFrameSize(const std::string& dataDirectory, int32_t& width, int32_t& height)
-{
-    std::ifstream in(dataDirectory + "/" + FRAME_SIZE_FILE);
-    std::string text;
-    if (!(in >> text))
-        return false;
-    return FrameSizes::parse(text.c_str(), width, height);
-}
-
-void Game::rememberFrameSize(const std::string& dataDirectory, int32_t width, int32_t height)
-{
-    // Written whole to a new file then renamed, so a crash leaves the old choice.
-    std::string path = dataDirectory + "/" + FRAME_SIZE_FILE;
-    std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << width << 'x' << height << '\n';
-        if (!out)
-            return;
-    }
-    std::rename(temporary.c_str(), path.c_str());
 }

@@ -5,6 +5,7 @@
 #include "app/GameOptions.h"
 #include "app/GameWindow.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,21 +14,22 @@ class Display;
 class GameController;
 
 // One run of the game on whatever host the entry built: the device services, the
-// controller with its display, and the window's message loop. The resource pack
-// must be open before it is built.
+// controller with its display, and the window's message loop.
 class Game {
 public:
     static constexpr const char* PACK_FILE = "Kestrelmoore_res.dat";
-    // Where the chosen frame size is remembered, in the data directory.
-    static constexpr const char* FRAME_SIZE_FILE = "frame-size";
 
-    Game(HostServices& host, const GameOptions& options);
+    // The one way the game starts: the host's clock and files serve the process
+    // while it runs; the game is built, the shared random generator seeded (after
+    // the build, which seeds it from the clock when it makes the table), ready is
+    // called, then the game runs until its window closes. The exit status of the run.
+    // The resource pack must be open, host.time and host.files set.
+    static int play(HostServices& host, const GameOptions& options,
+                    const std::function<void(Game&)>& ready = nullptr);
+
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
-
-    // Runs until the window closes; the exit status of the run.
-    int run();
 
     GameController& controller() { return *gameController; }
     Display& display();
@@ -42,11 +44,10 @@ public:
     // relative to the program's folder; empty when neither exists.
     static std::string findPack(const std::string& shareFromProgram = "../share/kestrelmoore");
 
-    // The frame size remembered in the data directory; false when none is.
-    static bool rememberedFrameSize(const std::string& dataDirectory, int32_t& width, int32_t& height);
-    static void rememberFrameSize(const std::string& dataDirectory, int32_t width, int32_t height);
-
 private:
+    Game(HostServices& host, const GameOptions& options);
+    int run();
+
     HostServices& hostServices;
     GameOptions options;
     GameWindow gameWindow;

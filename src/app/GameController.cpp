@@ -3,49 +3,28 @@
 #include "app/ControllerHost.h"
 #include "app/DeviceServices.h"
 
-#include "core/io/DataInputStream.h"
-#include "core/io/GameStore.h"
 #include "core/io/RecordStore.h"
 #include "core/io/Settings.h"
 #include "core/io/StoreTransaction.h"
 #include "core/lcdui/2d/DisplayTables.h"
 #include "core/lcdui/2d/ImageSlots.h"
 #include "core/resources/ResourcePack.h"
-#include "core/resources/TextList.h"
+#include "core/resources/SoundIds.h"
 #include "core/runtime/Clock.h"
-#include "core/runtime/TextFormat.h"
 #include "poker/GameRecord.h"
 #include "poker/Stakes.h"
-#include "poker/TournamentField.h"
 #include "poker/TourneyRecord.h"
-#include "screens/InformationScreens.h"
-#include "screens/LoadingScreen.h"
-#include "ui/MenuScreen.h"
 #include "screens/OptionsScreen.h"
-#include "screens/ProfileScreen.h"
-#include "screens/SplashScreen.h"
 #include "screens/StatsScreen.h"
-#include "table/TableGame.h"
+#include "ui/MenuScreen.h"
 #include "ui/TextScreen.h"
+#include "table/TableSaves.h"
 
 #include <climits>
 
 namespace {
 
-// Texts of the menus and commands.
-constexpr int32_t TEXT_MAIN_MENU = 2070;
-// play, profile, options, help, about, statistics
-constexpr int32_t MAIN_MENU_ENTRIES[] = {2098, 2104, 2115, 2053, 2000, 2143};
-constexpr int32_t TEXT_HELP = 2053;
-constexpr int32_t TEXT_ABOUT = 2000;
-constexpr int32_t TEXT_SAVED_GAME = 2098;
-constexpr int32_t SAVED_GAME_ENTRIES[] = {2110, 2079}; // resume, new game
-constexpr int32_t GAME_TYPE_ENTRIES[] = {2126, 2041, 2128}; // cash, heads-up, tournament
-constexpr int32_t STAKE_ENTRIES[] = {2036, 2111, 2112, 2103, 2044, 2069};
-constexpr int32_t TEXT_BLINDS = 2014;
-constexpr int32_t TEXT_BUY_IN = 2016;
-constexpr int32_t TEXT_ENTRANTS = 2099;
-constexpr int32_t TEXT_DEFAULT_NAMES = 2020;
+// Texts of the soft-key commands.
 constexpr int32_t TEXT_EXIT = 2035;
 constexpr int32_t TEXT_BACK = 2011;
 constexpr int32_t TEXT_CANCEL = 2019;
@@ -64,15 +43,9 @@ constexpr int32_t ENTRY_STATS = 5;
 // Saved game menu entries.
 constexpr int32_t ENTRY_RESUME = 0;
 
-// Loading steps 0..3 run on consecutive ticks of the loading screen.
-constexpr int32_t LAST_LOADING_STEP = 3;
+// Loading steps 0..3 run on consecutive ticks of the loading screen; 1..3 read
+// the saved data.
 constexpr int32_t LOADING_DONE = -1;
-
-template<typename T, int N>
-constexpr int32_t count(const T (&)[N])
-{
-    return N;
-}
 
 } // namespace
 
@@ -89,10 +62,11 @@ GameController::GameController(ControllerHost& host, FrameSink* window, DeviceSe
     , select(new Command(getText(TEXT_SELECT), Command::TYPE_SCREEN, 0))
     , resetStats(new Command(getText(TEXT_RESET), Command::TYPE_SCREEN, 1))
     , recordClient(profile, setup)
+    , loader(storeGuard, profile, setup, recordClient, device)
+    , screens(profile, device, ScreenFactory::SoftKeys {exit, back, yes, no, select}, [this] { splashStep(); })
 {
     display = new Display(this, window, stream);
     setCurrentDisplay(display);
-    setCurrentScreenController(this);
 }
 
 GameController::~GameController()
@@ -104,8 +78,6 @@ GameController::~GameController()
     screenStack.clear();
     screenIdStack.clear();
     currentScreen = SharedPointer<Screen>();
-    if (currentScreenController() == this)
-        setCurrentScreenController(nullptr);
     delete display;
 }
 
@@ -137,12 +109,6 @@ void GameController::quit()
     host.postClose();
 }
 
-bool GameController::handleEvent(int32_t type, int32_t p1, int32_t p2)
-{
-    SharedPointer<Screen> screen = currentScreen;
-    return screen.raw() && screen->handleEvent(type, p1, p2);
-}
-
 // ---- loading
 
 void GameController::splashStep()
@@ -151,20 +117,11 @@ void GameController::splashStep()
         splashStart = currentTimeMillis();
     if (currentScreenId != SCREEN_LOADING || splashStepNumber == LOADING_DONE)
         return;
-    if (splashStepNumber <= LAST_LOADING_STEP) {
-        switch (splashStepNumber) {
-        case 1:
-            loadSettings();
-            break;
-        case 2:
-            resetProfileStep();
-            break;
-        case 3:
-            loadProfileStep();
-            break;
-        default:
-            break;
-        }
+    if (splashStepNumber <= SavedDataLoader::LAST_STEP) {
+        loader.runStep(splashStepNumber);
+        // Beside the profile: a damaged statistics store never stops the others.
+        if (splashStepNumber == SavedDataLoader::LAST_STEP)
+            statsKeeper.load(storeGuard);
         if (splashScreen.raw())
             splashScreen->repaint();
         ++splashStepNumber;
@@ -182,76 +139,9 @@ void GameController::splashStep()
     startSequence();
 }
 
-void GameController::resetProfileStep()
-{
-    setup = GameSetup();
-    recordClient.gameInProgress = false;
-    recordClient.tourneyInProgress = false;
-    Vector<String> names = TextList::split(getText(TEXT_DEFAULT_NAMES));
-    profile.resetProfile(names.size() > 0 ? &names[0] : nullptr, names.size());
-}
-
-bool GameController::storeHasRecord(const char* storeName)
-{
-    SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(storeName), false, &storeGuard);
-    if (store.raw())
-        return store->getRecord(1).data != nullptr;
-    // A file that is there but not a store is kept as it is.
-    if (storeGuard.storeExists(String(storeName)))
-        storeGuard.protect(String(storeName));
-    return false;
-}
-
-void GameController::loadProfileStep()
-{
-    const String name(Profile::STORE_NAME);
-    // A profile that is there but refused (or a damaged file) counts as absent
-    // and is never written over.
-    if (!profile.loadProfile(&storeGuard) && storeGuard.storeExists(name)) {
-        SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
-        if (!store.raw() || store->getRecord(1).data)
-            storeGuard.protect(name);
-    }
-    GameSetup saved;
-    if (!saved.loadSetup(&storeGuard) && storeGuard.storeExists(String(GameSetup::STORE_NAME))) {
-        SharedPointer<RecordStore> store = RecordStore::openRecordStore(String(GameSetup::STORE_NAME), false, &storeGuard);
-        if (!store.raw() || store->getRecord(1).data)
-            storeGuard.protect(String(GameSetup::STORE_NAME));
-    }
-    recordClient.tourneyInProgress = storeHasRecord(TourneyRecord::STORE_NAME);
-    recordClient.gameInProgress = storeHasRecord(GameRecord::STORE_NAME);
-    statsKeeper.load(storeGuard);
-}
-
 // ---- settings and profile
 
-bool GameController::loadSettings()
-{
-    Settings& settings = processSettings();
-    const bool loaded = settings.loadSettings(&storeGuard);
-    // With or without a record: a first start plays at the initial volume too.
-    applyVolume();
-    if (loaded)
-        return true;
-    // A settings record in use that is too short to read, or a damaged store file,
-    // is left as it is.
-    const String name(GameStore::STORE_NAME);
-    SharedPointer<RecordStore> store = RecordStore::openRecordStore(name, false, &storeGuard);
-    if (!store.raw()) {
-        if (storeGuard.storeExists(name))
-            storeGuard.protect(name);
-        return false;
-    }
-    for (int32_t i = 0; i < store->getNumRecords(); ++i) {
-        ByteArray record = store->recordAt(i);
-        if (record.length > 0 && record[0] == uint8_t(Settings::RECORD_KIND)) {
-            if (record.length > 1 && record[1] == 1)
-                storeGuard.protect(name);
-            break;
-        }
-    }
-    return false;
-}
+bool GameController::loadSettings() { return loader.loadSettings(); }
 
 bool GameController::saveSettings() { return processSettings().saveSettings(&storeGuard); }
 
@@ -265,24 +155,15 @@ void GameController::setCashBankroll(int32_t chips)
     saveProfile();
 }
 
+void GameController::hiddenSequence(int32_t sequence, Screen*)
+{
+    if (sequence == Screen::HIDDEN_WWWW)
+        setCashBankroll(1000000);
+}
+
 void GameController::playSound(int32_t id) { device.playSound(id, 1); }
 
 void GameController::vibrate(int32_t milliseconds) { device.vibrate(milliseconds); }
-
-MultiTapKeys GameController::multiTapKeys() const
-{
-    MultiTapKeys keys;
-    const KeyMapper& mapper = device.getKeyMapper();
-    keys.keyboardType = mapper.getKeyboardType();
-    keys.keyList = mapper.getKeyList();
-    keys.cycleStrings = mapper.getCycleStrings();
-    return keys;
-}
-
-bool GameController::touchScreen() const
-{
-    return device.getPlatformType() == DeviceServices::PLATFORM_POCKET_PC;
-}
 
 // ---- record client
 
@@ -304,116 +185,27 @@ void GameController::setTableScreenFactory(TableScreenFactory create, TableScree
     tableUpdate = std::move(update);
 }
 
-SharedPointer<MenuScreen> GameController::makeMenu(int32_t titleId, int32_t variant)
-{
-    SharedPointer<MenuScreen> menu(new MenuScreen(titleId ? getText(titleId) : String(), variant));
-    menu->setSelectCommand(select);
-    menu->addCommand(back);
-    return menu;
-}
-
 SharedPointer<Screen> GameController::createScreen(int32_t id)
 {
     SharedPointer<Screen> screen;
-    switch (id) {
-    case SCREEN_LOGOS:
-    case SCREEN_TITLE:
-        screen = SharedPointer<Screen>(new SplashScreen(id));
-        break;
-    case SCREEN_LOADING:
-        screen = SharedPointer<Screen>(new LoadingScreen);
-        break;
-    case SCREEN_MAIN_MENU:
-        if (!mainMenu.raw()) {
-            mainMenu = SharedPointer<MenuScreen>(new MenuScreen(getText(TEXT_MAIN_MENU)));
-            mainMenu->setSelectCommand(select);
-            mainMenu->addCommand(exit);
-        }
+    if (id == SCREEN_MAIN_MENU) {
+        if (!mainMenu.raw())
+            mainMenu = screens.mainMenu();
         screen = mainMenu;
-        break;
-    case SCREEN_HELP_TOPICS:
-        screen = makeMenu(TEXT_HELP, MenuScreen::VARIANT_PLAIN);
-        break;
-    case SCREEN_SAVED_GAME: {
-        SharedPointer<MenuScreen> menu = makeMenu(TEXT_SAVED_GAME, MenuScreen::VARIANT_PLAIN);
-        for (int32_t entry : SAVED_GAME_ENTRIES)
-            menu->addEntry(getText(entry));
-        screen = menu;
-        break;
-    }
-    case SCREEN_ABOUT:
-        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_ABOUT)));
-        screen->addCommand(back);
-        break;
-    case SCREEN_OPTIONS:
-        // Built with its items from the settings as they are now.
-        screen = SharedPointer<Screen>(new OptionsScreen(processSettings()));
-        screen->addCommand(back);
-        break;
-    case SCREEN_HELP_TOPIC:
-        screen = SharedPointer<Screen>(new TextScreen(getText(TEXT_HELP)));
-        screen->addCommand(back);
-        screen->setThirdCommand(back);
-        break;
-    case SCREEN_SOUND_QUESTION:
-    case SCREEN_NEW_GAME_QUESTION:
-    case SCREEN_BANKROLL_LOW:
-        screen = SharedPointer<Screen>(new TextScreen(String()));
-        populateQuestionScreen(*screen, id);
-        screen->addCommand(yes);
-        screen->addCommand(no);
-        break;
-    case SCREEN_STATS:
+    } else if (id == SCREEN_STATS) {
         screen = SharedPointer<Screen>(new StatsScreen(statsKeeper.figures()));
         screen->addCommand(resetStats);
         screen->addCommand(back);
-        break;
-    case SCREEN_STATS_RESET:
+    } else if (id == SCREEN_STATS_RESET) {
         screen = SharedPointer<Screen>(new TextScreen(String()));
         populateStatsResetQuestion(*screen);
         screen->addCommand(yes);
         screen->addCommand(no);
-        break;
-    case SCREEN_GAME_TYPE: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_GAME_TYPE);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        for (int32_t entry : GAME_TYPE_ENTRIES)
-            menu->addEntry(getText(entry));
-        screen = menu;
-        break;
+    } else {
+        screen = screens.create(id, gameType);
     }
-    case SCREEN_STAKES: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_STAKES);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        String line = getText(TEXT_BUY_IN) + " " + formatMoney(Stakes::BUY_INS[0]);
-        if (gameType != GameSetup::GAME_TOURNAMENT)
-            line = getText(TEXT_BLINDS) + " " + formatMoney(Stakes::BIG_BLINDS[0]) + "     " + line;
-        menu->setSubheader(line);
-        bool affordable = true;
-        for (int32_t i = 0; i < count(STAKE_ENTRIES); ++i) {
-            menu->addEntry(getText(STAKE_ENTRIES[i]));
-            // The first stake the bankroll cannot buy into, and every one after it.
-            affordable = affordable && Stakes::BUY_INS[i] <= profile.bankroll;
-            if (!affordable)
-                menu->setEntryDisabled(/*disabled=*/true, i);
-        }
-        screen = menu;
-        break;
-    }
-    case SCREEN_PROFILE:
-        screen = SharedPointer<Screen>(new ProfileScreen(this, multiTapKeys()));
-        break;
-    case SCREEN_TOURNAMENT_SIZE: {
-        SharedPointer<MenuScreen> menu = makeMenu(0, MenuScreen::VARIANT_TOURNAMENT_SIZE);
-        menu->setHeader(profile.playerName, formatMoney(profile.bankroll));
-        for (int32_t i = 0; i < TournamentField::FIELD_SIZES; ++i)
-            menu->addEntry(String(" ") + int32_t(TournamentField::ENTRANTS_BY_FIELD[i]) + getText(TEXT_ENTRANTS));
-        screen = menu;
-        break;
-    }
-    default:
+    if (!screen.raw())
         return screen;
-    }
     screen->setListener(this);
     if (id == SCREEN_LOGOS || id == SCREEN_TITLE || id == SCREEN_LOADING) {
         screen->setStartTime(currentTimeMillis());
@@ -424,40 +216,10 @@ SharedPointer<Screen> GameController::createScreen(int32_t id)
 
 void GameController::populate(int32_t id, Screen& screen)
 {
-    switch (id) {
-    case SCREEN_MAIN_MENU: {
-        MenuScreen& menu = static_cast<MenuScreen&>(screen);
-        const int32_t focus = menu.getFocus() >= 0 ? menu.getFocus() : 0;
-        menu.removeAllEntries();
-        for (int32_t entry : MAIN_MENU_ENTRIES)
-            menu.addEntry(getText(entry));
-        menu.setFocus(focus, /*scroll=*/true);
-        break;
-    }
-    case SCREEN_HELP_TOPICS: {
-        MenuScreen& menu = static_cast<MenuScreen&>(screen);
-        menu.removeAllEntries();
-        for (int32_t topic = 0; topic < HELP_TOPIC_COUNT; ++topic)
-            menu.addEntry(getText(helpTopicTitle(topic)));
-        break;
-    }
-    case SCREEN_ABOUT:
-        while (screen.itemCount() > 0)
-            screen.removeItem(screen.itemCount() - 1);
-        populateAboutScreen(screen);
-        break;
-    case SCREEN_HELP_TOPIC:
-        while (screen.itemCount() > 0)
-            screen.removeItem(screen.itemCount() - 1);
-        populateHelpTopicScreen(screen, helpTopic, touchScreen());
-        break;
-    case SCREEN_TABLE:
+    if (id == SCREEN_TABLE)
         playSound(STOP_SOUND);
-        break;
-    default:
-        // The options screen is built from the settings when it is made.
-        break;
-    }
+    else
+        screens.populate(id, screen, helpTopic);
 }
 
 void GameController::showScreen(int32_t id, bool push)
@@ -552,7 +314,7 @@ void GameController::startSequence()
         showScreen(SCREEN_SOUND_QUESTION, /*push=*/false);
         return;
     }
-    playSound(TITLE_MUSIC);
+    playSound(SOUND_TITLE_MUSIC);
     goHome();
 }
 
@@ -586,9 +348,7 @@ void GameController::startTable(bool resume)
             // Nothing was bought.
             if (!resume && gameType != GameSetup::GAME_TOURNAMENT)
                 profile.bankroll += Stakes::BUY_INS[stakeLevel];
-            const int32_t type = setup.gameType - GameSetup::GAME_CASH;
-            tableScreen = SharedPointer<Screen>(new TextScreen(getText(GAME_TYPE_ENTRIES[type])));
-            tableScreen->addCommand(back);
+            tableScreen = screens.tablePlaceholder(setup.gameType);
         }
     } else if (tableUpdate) {
         tableUpdate(*tableScreen, profile.playerName, profile.avatar);
@@ -623,7 +383,7 @@ void GameController::newGameAnswered()
     if (recordClient.gameInProgress) {
         // The chips left at the saved table go back to the bankroll, which stops at
         // the 32-bit limit instead of wrapping.
-        const int32_t chips = TableGame::savedGameChips(/*table=*/nullptr, &storeGuard);
+        const int32_t chips = TableSaves::savedGameChips(/*table=*/nullptr, &storeGuard);
         if (chips >= 0) {
             profile.addToBankroll(chips);
             stageProfile(tx);
@@ -727,20 +487,6 @@ void GameController::commandAction(Command* command, Screen* screen)
             break;
         newGameAnswered();
         return;
-    case SCREEN_STATS:
-        if (command == resetStats.raw())
-            showScreen(SCREEN_STATS_RESET, /*push=*/true);
-        else
-            break;
-        return;
-    case SCREEN_STATS_RESET:
-        if (command != yes.raw())
-            break;
-        statsKeeper.reset(&storeGuard);
-        // The statistics screen under the question shows the old figures: a new one.
-        goBack(/*refill=*/false);
-        switchTo(createScreen(SCREEN_STATS), SCREEN_STATS, /*push=*/false);
-        return;
     case SCREEN_GAME_TYPE:
         if (!selected)
             break;
@@ -790,9 +536,30 @@ void GameController::commandAction(Command* command, Screen* screen)
         tournamentSize = entry;
         startTable(/*resume=*/false);
         return;
+    case SCREEN_STATS:
+        if (command == resetStats.raw())
+            showScreen(SCREEN_STATS_RESET, /*push=*/true);
+        else
+            break;
+        return;
+    case SCREEN_STATS_RESET:
+        if (command != yes.raw())
+            break;
+        statsKeeper.reset(&storeGuard);
+        // The statistics screen under the question shows the old figures: a new one.
+        goBack(/*refill=*/false);
+        switchTo(createScreen(SCREEN_STATS), SCREEN_STATS, /*push=*/false);
+        return;
+    case SCREEN_PROFILE:
+        if (command != back.raw())
+            break;
+        saveProfile();
+        // Last: going home drops the profile screen.
+        goHome();
+        return;
     case SCREEN_TABLE:
-        // The table leaves with its own commands; a placeholder's Back goes home.
-        if (command == back.raw()) {
+        // The table's menu command, or a placeholder's Back: home, the table kept.
+        if (command->getCommandType() == Command::TYPE_BACK) {
             goHome();
             return;
         }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/SavedDataLoader.h"
+#include "app/ScreenFactory.h"
+#include "app/ScreenIds.h"
 #include "app/StatsKeeper.h"
 #include "app/StoreGuard.h"
 
@@ -34,39 +37,12 @@ class MenuScreen;
 //
 // The frame timer and the window belong to the message loop; the controller asks
 // for them through its ControllerHost.
-class GameController : public ScreenController, public DisplayListener, public RecordClient {
+class GameController : public ScreenController, public DisplayListener, public RecordClient, public ScreenIds {
 public:
     static constexpr int32_t FRAME_TIMER_ID = 1001;
-    static constexpr int32_t FRAME_PERIOD_MS = 100;
-
-    // Screen ids of the navigation table.
-    enum ScreenId : int32_t {
-        SCREEN_NONE = -1,
-        SCREEN_LOGOS = 1,
-        SCREEN_LOADING = 2,
-        SCREEN_TITLE = 3,
-        SCREEN_MAIN_MENU = 5,
-        SCREEN_HELP_TOPICS = 6,
-        SCREEN_SAVED_GAME = 7,
-        SCREEN_ABOUT = 20,
-        SCREEN_OPTIONS = 21,
-        SCREEN_HELP_TOPIC = 22,
-        SCREEN_SOUND_QUESTION = 23,
-        SCREEN_NEW_GAME_QUESTION = 24,
-        SCREEN_GAME_TYPE = 27,
-        SCREEN_STAKES = 28,
-        SCREEN_PROFILE = 29,
-        SCREEN_BANKROLL_LOW = 30,
-        SCREEN_TOURNAMENT_SIZE = 31,
-        SCREEN_STATS = 32,
-        SCREEN_STATS_RESET = 33,
-        SCREEN_TABLE = 40,
-    };
 
     // The smallest buy-in: below it Play offers to restore the bankroll.
     static constexpr int32_t MIN_BUY_IN = 1000;
-    static constexpr int32_t TITLE_MUSIC = 0;
-    static constexpr int32_t STOP_SOUND = 254;
 
     // Builds the table screen for a new or resumed game. The controller becomes its
     // listener and shows it as screen 40.
@@ -77,7 +53,7 @@ public:
     // window receives the frames; device plays sounds, vibrates and supplies the key
     // mapper's multi-tap tables; files is the stores' file layer (null: the
     // process's); stream loads the artwork (null: the open pack). None is owned; all
-    // must outlive the controller. Builds the display and publishes both process-wide.
+    // must outlive the controller. Builds the display and publishes it process-wide.
     GameController(ControllerHost& host, FrameSink* window, DeviceServices& device, FileSystem* files = nullptr,
                    BaseResourceStream* stream = nullptr);
     ~GameController() override;
@@ -92,20 +68,22 @@ public:
     // The frame timer off and the window asked to close.
     void quit();
 
-    // Hands an event to the current screen; false without one. The screen stays
-    // alive until it returns, even when it switched itself away.
-    bool handleEvent(int32_t type, int32_t p1, int32_t p2);
-
     // ScreenController.
     void commandAction(Command* command, Screen* screen) override;
     void showScreen(int32_t id, bool push) override;
-    void splashStep() override;
+    // "wwww" sets the cash bankroll to a million.
+    void hiddenSequence(int32_t sequence, Screen* screen) override;
     void skipSplashes() override { splashSkipped = true; }
     bool splashesSkipped() const override { return splashSkipped; }
-    void setCashBankroll(int32_t chips) override;
-    Profile* playerProfile() override { return &profile; }
-    bool saveProfile() override;
-    void goHome() override;
+
+    // One start-up loading step; the loading screen asks for one on every tick.
+    void splashStep();
+    // The player's cash bankroll in whole chips, saved at once.
+    void setCashBankroll(int32_t chips);
+    // False when the profile could not be written (or is kept from being written).
+    bool saveProfile();
+    // To the main menu with the back stack dropped.
+    void goHome();
 
     // Makes screen current as id; with push the current one goes on the back stack.
     void switchTo(const SharedPointer<Screen>& screen, int32_t id, bool push);
@@ -125,9 +103,9 @@ public:
     GameRecordClient& records() { return recordClient; }
     // The stores' file layer, which keeps unreadable stores from being overwritten.
     FileSystem* fileSystem() { return &storeGuard; }
-    StoreGuard& getStoreGuard() { return storeGuard; }
     StatsKeeper& stats() { return statsKeeper; }
-    // Sound ids 0..6, or 254 to stop; the settings decide what may play.
+    StoreGuard& getStoreGuard() { return storeGuard; }
+    // Sound ids of core/resources/SoundIds.h; the settings decide what may play.
     void playSound(int32_t id);
     void vibrate(int32_t milliseconds);
     void setTableScreenFactory(TableScreenFactory create, TableScreenUpdate update);
@@ -157,20 +135,12 @@ private:
     // Fills a screen before it is shown: the main menu's entries, the text screens'
     // items, the table's stop of the music.
     void populate(int32_t id, Screen& screen);
-    SharedPointer<MenuScreen> makeMenu(int32_t titleId, int32_t variant);
     void startSequence();
     void startTable(bool resume);
     void newGameAnswered();
-    // Loading steps 1 to 3.
-    void loadProfileStep();
-    void resetProfileStep();
-    // True when the store holds record 1.
-    bool storeHasRecord(const char* storeName);
     // Stage a change unless the store is kept as found damaged.
     void stageRemoval(StoreTransaction& tx, const char* storeName);
     void stageProfile(StoreTransaction& tx);
-    MultiTapKeys multiTapKeys() const;
-    bool touchScreen() const;
 
     ControllerHost& host;
     DeviceServices& device;
@@ -210,8 +180,10 @@ private:
     GameSetup setup;
     Profile profile;
     GameRecordClient recordClient;
-    StatsKeeper statsKeeper;
     SharedPointer<Screen> tableScreen;
     TableScreenFactory tableFactory;
     TableScreenUpdate tableUpdate;
+    SavedDataLoader loader;
+    ScreenFactory screens;
+    StatsKeeper statsKeeper;
 };

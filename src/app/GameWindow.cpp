@@ -66,9 +66,9 @@ bool GameWindow::pumpOne()
 void GameWindow::tick()
 {
     int64_t now = currentTimeMillis();
-    nextTick += FRAME_PERIOD;
+    nextTick += FRAME_INTERVAL_MS;
     if (nextTick <= now) // fell behind (the machine slept): no burst of catch-up ticks
-        nextTick = now + FRAME_PERIOD;
+        nextTick = now + FRAME_INTERVAL_MS;
     // Ticks stop while an alert or popup menu is up; the screen below is frozen.
     if (!display || isOverlayShown() || PopupMenu::current())
         return;
@@ -78,7 +78,7 @@ void GameWindow::tick()
 void GameWindow::startTimer()
 {
     timerOn = true;
-    nextTick = currentTimeMillis() + FRAME_PERIOD;
+    nextTick = currentTimeMillis() + FRAME_INTERVAL_MS;
 }
 
 void GameWindow::stopTimer()

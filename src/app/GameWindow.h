@@ -21,7 +21,6 @@ class Screen;
 // waits for events with the next tick as its deadline, so an idle game sleeps.
 class GameWindow : public ModalLoop, public KeyEventTarget, public ControllerHost {
 public:
-    static constexpr int32_t FRAME_PERIOD = 100;      // ms between ticks
     static constexpr int64_t INPUT_GUARD = 200;       // ms of dropped input after a modal closes
 
     // What the window procedure needs of the rest of the game. The entry fills it

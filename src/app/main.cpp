@@ -1,12 +1,11 @@
 // The window program: parses the command line, makes sure the data directory has
 // one running game, finds the resource pack, opens the SDL window and sound, and
 // runs the game until the window closes.
-#include "core/io/FileSystem.h"
 #include "core/resources/ResourcePack.h"
-#include "core/runtime/Clock.h"
 #include "host/FrameSizes.h"
 #include "host/HostServices.h"
 #include "host/posix/DataDirectory.h"
+#include "host/posix/FrameSizeFile.h"
 #include "host/posix/HandHistoryFile.h"
 #include "host/posix/InstanceLock.h"
 #include "host/posix/PosixFileSystem.h"
@@ -16,7 +15,6 @@
 #include "host/sdl/SdlWindow.h"
 #include "app/Game.h"
 #include "app/GameOptions.h"
-#include "poker/RandomSource.h"
 
 #include <cstdio>
 #include <cstring>
@@ -188,9 +186,6 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    SystemTimeSource systemTime;
-    processClock().setUp(systemTime);
-
     std::string dataDirectory = DataDirectory::resolve(argc, argv, error);
     if (dataDirectory.empty() || !DataDirectory::create(dataDirectory, error)) {
         std::fprintf(stderr, "kestrelmoore: %s\n", error.c_str());
@@ -223,7 +218,8 @@ int main(int argc, char** argv)
         return EXIT_REFUSED;
     }
 
-    if (!line.sizeGiven && !Game::rememberedFrameSize(dataDirectory, options.width, options.height))
+    FrameSizeFile frameSizes(dataDirectory);
+    if (!line.sizeGiven && !frameSizes.recall(options.width, options.height))
         SdlWindow::defaultFrameSize(options.width, options.height);
 
     std::unique_ptr<SdlWindow> window = SdlWindow::open(options.width, options.height, error);
@@ -236,25 +232,18 @@ int main(int argc, char** argv)
     lock.listen([raiseTarget] { raiseTarget->requestRaise(); });
     std::unique_ptr<SdlSoundOutput> sound = SdlSoundOutput::open(); // null: silent
 
+    SystemTimeSource systemTime;
     PosixFileSystem files(dataDirectory);
     HandHistoryFile histories(dataDirectory);
-    setProcessFileSystem(&files);
-    RandomSource::shared().setSeed(currentTimeMillis());
-
     HostServices host;
     host.time = &systemTime;
     host.files = &files;
     host.sound = sound.get();
     host.window = window.get();
     host.handHistories = &histories;
-    host.dataDirectory = dataDirectory;
-    int status;
-    {
-        Game game(host, options);
-        status = game.run();
-    }
+    host.frameSizes = &frameSizes;
+    const int status = Game::play(host, options);
     lock.stopListening();
-    setProcessFileSystem(nullptr);
     closeResourcePack();
     return status;
 }

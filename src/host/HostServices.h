@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 class FileSystem;
+class FrameSizeStore;
 class HandHistoryStore;
 class HostWindow;
 class SoundOutput;
@@ -12,10 +11,10 @@ class TimeSource;
 // script player) fills one bundle from a backend and hands it to the game; nothing
 // past that point knows which backend it runs on. The entry keeps ownership.
 struct HostServices {
-    TimeSource* time = nullptr;    // the clock behind currentTimeMillis
+    TimeSource* time = nullptr;    // the clock behind currentTimeMillis while the game runs
     FileSystem* files = nullptr;   // the record stores' files, in the data directory
     SoundOutput* sound = nullptr;  // null: the game is silent
     HostWindow* window = nullptr;
     HandHistoryStore* handHistories = nullptr; // null: no hand histories are written
-    std::string dataDirectory;     // for files the stores don't hold (hand histories, size choice)
+    FrameSizeStore* frameSizes = nullptr;      // null: the size picked is not remembered
 };

@@ -75,7 +75,7 @@ bool populateQuestionScreen(Screen& screen, int32_t screenId)
         if (q.screenId != screenId)
             continue;
         screen.setTitle(getText(q.title));
-        screen.appendText(getText(q.text));
+        screen.appendItem(SharedPointer<Item>(new TextItem(String(), getText(q.text))));
         return true;
     }
     return false;

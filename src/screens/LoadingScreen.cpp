@@ -10,8 +10,11 @@
 #include "core/lcdui/2d/Display.h"
 #include "core/runtime/Clock.h"
 
-LoadingScreen::LoadingScreen()
+#include <utility>
+
+LoadingScreen::LoadingScreen(std::function<void()> loadingStep)
     : Screen(SCREEN_KIND_SPLASH, VARIANT)
+    , step(std::move(loadingStep))
 {
     startTime = currentTimeMillis();
 }
@@ -32,8 +35,8 @@ bool LoadingScreen::handleEvent(int32_t type, int32_t p1, int32_t p2)
     repaint();
     // Last: the step that ends loading switches to another screen, which may
     // release this one.
-    if (listener)
-        listener->splashStep();
+    if (step)
+        step();
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "ui/AlertItem.h"
 #include "ui/Events.h"
 #include "ui/MenuRow.h"
-#include "ui/ScreenController.h"
 
 #include "core/io/Profile.h"
 #include "core/lcdui/2d/Anchor.h"
@@ -17,31 +16,26 @@ namespace {
 constexpr int32_t TEXT_NAME = 2075;
 constexpr int32_t TEXT_AVATAR = 2021;
 constexpr int32_t TEXT_PROFILE_ENTRY = 2104; // the main menu entry that leads here
-constexpr int32_t TEXT_BACK = 2011;
 
 } // namespace
 
-ProfileScreen::ProfileScreen(ScreenController* controller, const MultiTapKeys& keys)
+ProfileScreen::ProfileScreen(Profile& playerProfile, const MultiTapKeys& keys)
     : Screen(SCREEN_KIND_NAME_ENTRY)
+    , profile(playerProfile)
 {
-    listener = controller;
     title = getText(TEXT_PROFILE_ENTRY);
-    Profile* profile = controller ? controller->playerProfile() : nullptr;
-    const String name = profile ? profile->playerName : String("Player");
-    nameField = SharedPointer<TextField>(
-        new TextField(getText(TEXT_NAME) + " (4-10): ", name, MAX_NAME_LENGTH, /*constraints=*/0, keys));
+    nameField = SharedPointer<TextField>(new TextField(getText(TEXT_NAME) + " (4-10): ", profile.playerName,
+                                                       MAX_NAME_LENGTH, /*constraints=*/0, keys));
     appendItem(nameField);
     rebuildNameRow();
     avatarRow = getText(TEXT_AVATAR);
-    addCommand(SharedPointer<Command>(new Command(getText(TEXT_BACK), Command::TYPE_BACK, 1)));
 }
 
 ProfileScreen::~ProfileScreen() = default;
 
 void ProfileScreen::rebuildNameRow()
 {
-    Profile* profile = listener ? listener->playerProfile() : nullptr;
-    nameRow = getText(TEXT_NAME) + ": " + (profile ? profile->playerName : nameField->getText());
+    nameRow = getText(TEXT_NAME) + ": " + profile.playerName;
     repaint();
 }
 
@@ -53,8 +47,7 @@ bool ProfileScreen::takeName()
     const String name = nameField->getText().trim();
     if (name.length() < MIN_NAME_LENGTH || name.length() > MAX_NAME_LENGTH)
         return false;
-    if (Profile* profile = listener ? listener->playerProfile() : nullptr)
-        profile->playerName = name;
+    profile.playerName = name;
     editing = false;
     rebuildNameRow();
     return true;
@@ -62,14 +55,12 @@ bool ProfileScreen::takeName()
 
 void ProfileScreen::select()
 {
-    Profile* profile = listener ? listener->playerProfile() : nullptr;
     if (row == 0) {
         // Editing starts from the name as it stands; a name dropped earlier is gone.
-        if (profile)
-            nameField->setText(profile->playerName);
+        nameField->setText(profile.playerName);
         editing = true;
-    } else if (profile) {
-        profile->avatar = (profile->avatar + 1) % PLAYER_AVATARS;
+    } else {
+        profile.avatar = (profile.avatar + 1) % PLAYER_AVATARS;
     }
     repaint();
 }
@@ -103,12 +94,8 @@ void ProfileScreen::fireRightSoftKey()
         repaint();
         return;
     }
-    ScreenController* controller = listener;
-    if (!controller)
-        return;
-    controller->saveProfile();
-    // Last: going home drops this screen.
-    controller->goHome();
+    // Last: the controller saves the profile and goes home, which drops this screen.
+    Screen::fireRightSoftKey();
 }
 
 void ProfileScreen::moveUp()
@@ -162,12 +149,11 @@ void ProfileScreen::paintContent(Base2DGraphics& g)
         const MenuRowState state = i == row && !editing ? MenuRowState::Focused : MenuRowState::Normal;
         drawMenuRow(g, geometry, rows[0], rowTop(i), rows[1], rowLabel(i), state, none);
     }
-    Profile* profile = listener ? listener->playerProfile() : nullptr;
     const IntArray& avatar = geometry.extra[EXTRA_AVATAR]; // {size, slot}
-    if (profile && avatar.length >= 2) {
+    if (avatar.length >= 2) {
         const int32_t size = avatar[0];
         g.drawRegion(display->getImage(avatar[1]), rows[0] + rows[1] + 4, rowTop(1) + (rows[2] - size) / 2,
-                     TOP | LEFT, profile->avatar * size, 0, size, size);
+                     TOP | LEFT, profile.avatar * size, 0, size, size);
     }
     const IntArray& field = geometry.extra[EXTRA_FIELD];
     if (!editing || field.length < 4)

@@ -6,10 +6,13 @@
 
 #include <cstdint>
 
+class Profile;
+
 // The name entry screen: row 0 shows the player's name and starts editing it in
 // the name field, row 1 cycles the avatar picture shown beside it. A name is taken
 // only with 4 to 10 characters. Leaving (right soft key or Escape, outside
-// editing) saves the profile and returns to the main menu.
+// editing) fires the right soft key's command; the controller saves the profile
+// and returns to the main menu.
 class ProfileScreen : public Screen {
 public:
     static constexpr int32_t MIN_NAME_LENGTH = 4;
@@ -18,8 +21,8 @@ public:
     static constexpr int32_t PLAYER_AVATARS = 7;
     static constexpr const char* NAME_LENGTH_ALERT = "Name must be between 4 - 10 characters";
 
-    // controller gives the profile, saves it and goes home; it is also the listener.
-    ProfileScreen(ScreenController* controller, const MultiTapKeys& keys);
+    // The profile is the player's, changed in place; it must outlive the screen.
+    ProfileScreen(Profile& profile, const MultiTapKeys& keys);
     ~ProfileScreen() override;
 
     bool handleEvent(int32_t type, int32_t p1, int32_t p2) override;
@@ -27,7 +30,7 @@ public:
     void moveUp() override;
     void moveDown() override;
     bool pointerPressed(int32_t x, int32_t y) override;
-    // Editing: takes a valid name and ends editing. Otherwise: saves and goes home.
+    // Editing: takes a valid name and ends editing. Otherwise: the command fires.
     void fireRightSoftKey() override;
     void paintContent(Base2DGraphics& g) override;
 
@@ -43,6 +46,7 @@ private:
     void rebuildNameRow();
     int32_t rowTop(int32_t index) const;
 
+    Profile& profile;
     SharedPointer<TextField> nameField;
     String nameRow;
     String avatarRow;

@@ -1,5 +1,7 @@
 #include "screens/StatsScreen.h"
 
+#include "ui/TextItem.h"
+
 #include "screens/StatLineItem.h"
 #include "screens/WinningsChartItem.h"
 
@@ -86,5 +88,5 @@ String StatsScreen::signedChips(int64_t chips)
 void populateStatsResetQuestion(Screen& screen)
 {
     screen.setTitle(getText(TEXT_STATISTICS));
-    screen.appendText(getText(TEXT_RESET_QUESTION));
+    screen.appendItem(SharedPointer<Item>(new TextItem(String(), getText(TEXT_RESET_QUESTION))));
 }

@@ -3,6 +3,7 @@
 #include "core/resources/ResourcePack.h"
 #include "core/resources/TextList.h"
 #include "poker/RandomSource.h"
+#include "poker/TournamentField.h"
 
 void OpponentFactory::loadNames()
 {
@@ -69,5 +70,23 @@ String OpponentFactory::drawName(const NameTaken& taken) const
         String numbered = name + " " + n;
         if (!taken(numbered))
             return numbered;
+    }
+}
+
+void OpponentFactory::fillField(TournamentField& field, int32_t chips, bool withStar) const
+{
+    for (int32_t i = 1; i < field.entrants; ++i) {
+        if (withStar && i == 1) {
+            field.setEntry(i, starName(), chips, STAR_AVATAR);
+            continue;
+        }
+        String name = drawName([&](const String& candidate) {
+            for (int32_t j = 0; j < i; ++j) {
+                if (field.entry(j)->name.equals(candidate))
+                    return true;
+            }
+            return false;
+        });
+        field.setEntry(i, name, chips, RandomSource::shared().nextInt(AVATARS));
     }
 }

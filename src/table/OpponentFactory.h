@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+class TournamentField;
+
 // Names and faces for new computer opponents: a first name from one list with
 // either an ending from a second list or a number 0..49, a random avatar 0..5, and
 // now and then at the two top stakes the star opponent.
@@ -41,6 +43,9 @@ public:
     // never share a name however their texts were built.
     String drawName(const NameTaken& taken) const;
     String starName() const;
+    // Entrants 1.. of a new tournament field, each with chips: the star second
+    // when withStar, the others with drawn names that never repeat in the field.
+    void fillField(TournamentField& field, int32_t chips, bool withStar) const;
 
 private:
     String drawOnce() const;

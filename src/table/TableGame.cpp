@@ -1,26 +1,20 @@
 #include "table/TableGame.h"
 
-#include "core/io/ByteArrayInputStream.h"
-#include "core/io/DataInputStream.h"
 #include "core/io/Profile.h"
-#include "core/io/RecordStore.h"
-#include "core/io/StoreTransaction.h"
 #include "core/resources/ResourcePack.h"
+#include "core/resources/SoundIds.h"
 #include "core/runtime/Clock.h"
-#include "core/runtime/TextFormat.h"
 #include "poker/ActionCode.h"
 #include "poker/GameRecord.h"
 #include "poker/GameRecordClient.h"
 #include "poker/RandomSource.h"
 #include "poker/Stakes.h"
-#include "poker/TableRecord.h"
 #include "poker/TourneyRecord.h"
 #include "table/TableHost.h"
 #include "table/TableMessages.h"
 
 #include <algorithm>
 #include <climits>
-#include <memory>
 
 namespace {
 
@@ -54,6 +48,7 @@ TableGame::TableGame(TableHost& gameHost, const GameSetup& gameSetup, bool resum
     , field(gameHost.engineField() != nullptr ? gameHost.engineField()
                                               : SharedPointer<TournamentField>(new TournamentField))
     , driver(*table)
+    , saves(gameHost, *table, *field, HUMAN_SEAT)
 {
     driver.thinking = [this](int frames) { return speed().thinkingFrames(frames); };
 }
@@ -102,9 +97,9 @@ void TableGame::setUpTournament()
 {
     GameRecordClient& records = host.records();
     table->setBlindSchedule();
-    bool loaded = resume && records.tourneyInProgress && loadStore(TourneyRecord::STORE_NAME);
+    bool loaded = resume && records.tourneyInProgress && saves.load(TourneyRecord::STORE_NAME);
     if (loaded) {
-        const bool paid = normaliseLoadedState();
+        const bool paid = saves.normaliseLoaded();
         // The saved tournament brings its own stake (and size) back into the setup.
         setup.stakeLevel = records.getSetup().stakeLevel;
         setup.tournamentSize = records.getSetup().tournamentSize;
@@ -126,20 +121,7 @@ void TableGame::setUpTournament()
         field->bigBlind = 10;
         field->smallBlind = 5;
         field->setEntry(0, setup.playerName, TOURNAMENT_CHIPS, setup.avatar);
-        for (int32_t i = 1; i < entrants; ++i) {
-            if (stakeLevel == 5 && i == 1) {
-                field->setEntry(i, opponents.starName(), TOURNAMENT_CHIPS, OpponentFactory::STAR_AVATAR);
-                continue;
-            }
-            String name = opponents.drawName([&](const String& candidate) {
-                for (int32_t j = 0; j < i; ++j) {
-                    if (field->entry(j)->name.equals(candidate))
-                        return true;
-                }
-                return false;
-            });
-            field->setEntry(i, name, TOURNAMENT_CHIPS, RandomSource::shared().nextInt(OpponentFactory::AVATARS));
-        }
+        opponents.fillField(*field, TOURNAMENT_CHIPS, /*withStar=*/stakeLevel == 5);
     }
     for (int32_t& e : seatEntrant)
         e = -1;
@@ -157,8 +139,8 @@ void TableGame::setUpCashGame()
 {
     GameRecordClient& records = host.records();
     table->setFixedBlinds(Stakes::SMALL_BLINDS[stakeLevel], Stakes::BIG_BLINDS[stakeLevel]);
-    if (resume && records.gameInProgress && loadStore(GameRecord::STORE_NAME)) {
-        normaliseLoadedState();
+    if (resume && records.gameInProgress && saves.load(GameRecord::STORE_NAME)) {
+        saves.normaliseLoaded();
         for (int32_t s = 0; s < SEATS; ++s) {
             Player& p = table->player(s);
             seats[s].name = p.name;
@@ -188,50 +170,6 @@ void TableGame::setUpCashGame()
     // before the first frame, or quitting now would lose it.
     takeSnapshot();
     saveNewGame(GameRecord::STORE_NAME);
-}
-
-// Games are saved between hands and as soon as a hand's pots are paid. A record
-// of a hand still being played cannot be played on (cards, bets and pots are not
-// in it): that hand starts again. A paid one (state SETTLE, the pots already in the
-// winners' chips) is closed as the table closes it, players left without chips
-// leaving, and the next hand follows with the button moved on.
-bool TableGame::normaliseLoadedState()
-{
-    if (table->state == PokerTable::STATE_CHOOSE_BUTTON)
-        return false;
-    const bool paid = table->state == PokerTable::STATE_SETTLE;
-    table->state = PokerTable::STATE_START_HAND;
-    table->awaitingAction = false;
-    table->handOver = false;
-    for (int32_t s = 0; s < SEATS; ++s) {
-        Player& p = table->player(s);
-        p.roundBet = 0;
-        p.winnings = 0;
-    }
-    if (paid)
-        table->removeBusted();
-    return paid;
-}
-
-int32_t TableGame::savedGameChips(const PokerTable* table, FileSystem* fileSystem)
-{
-    SharedPointer<RecordStore> store =
-        RecordStore::openRecordStore(String(GameRecord::STORE_NAME), /*createIfMissing=*/false, fileSystem);
-    if (store == nullptr)
-        return -1;
-    ByteArray bytes = store->getRecord(1);
-    if (!bytes.data)
-        return -1;
-    ByteArrayInputStream raw(bytes);
-    DataInputStream in(&raw);
-    // About 1 KB with its six names: kept off the stack like the loader does.
-    std::unique_ptr<GameRecord> record(new GameRecord);
-    if (!record->readFields(in) || (table && !record->isValidFor(*table)))
-        return -1;
-    if (record->humanSeat < 0 || record->humanSeat >= SEATS)
-        return -1;
-    const GameRecord::SeatRecord& human = record->seats[record->humanSeat];
-    return human.seated ? std::max(0, human.chips) : 0;
 }
 
 bool TableGame::nameTaken(const String& name) const
@@ -305,52 +243,34 @@ void TableGame::takeSnapshot()
     refreshSeatTexts();
 }
 
-void TableGame::setSeatText(int32_t s, int32_t textId, bool withAmount)
-{
-    seats[s].actionText = getText(textId);
-    seats[s].amountText = withAmount ? formatMoney(tableView.seats[s].roundBet) : String();
-    seats[s].countdown = SEAT_TEXT_MS;
-}
-
 void TableGame::refreshSeatTexts()
 {
     const bool headsUp = setup.gameType == GameSetup::GAME_HEADS_UP;
     for (int32_t s = 0; s < SEATS; ++s) {
         const TableView::Seat& v = tableView.seats[s];
         SeatState& state = seats[s];
-        if (v.chips != state.shownChips) {
-            state.shownChips = v.chips;
-            state.chipsText = formatMoney(v.chips);
-        }
-        if (v.roundBet != state.shownBet) {
-            state.shownBet = v.roundBet;
-            state.betText = formatMoney(v.roundBet);
-        }
-        if (v.winnings != state.shownWinnings) {
-            state.shownWinnings = v.winnings;
-            state.winningsText = String("+") + formatMoney(v.winnings);
-        }
+        state.refreshMoney(v);
         switch (v.lastAction) {
         case ACTION_FOLD:
-            setSeatText(s, TEXT_FOLD, false);
+            state.showAction(TEXT_FOLD, v, false);
             if (!headsUp && tableView.playersInHand >= 2)
                 host.playSound(SOUND_FOLD);
             break;
         case ACTION_CHECK:
-            setSeatText(s, TEXT_CHECK, false);
+            state.showAction(TEXT_CHECK, v, false);
             break;
         case ACTION_CALL:
-            setSeatText(s, TEXT_CALL, true);
+            state.showAction(TEXT_CALL, v, true);
             break;
         case ACTION_BET:
         case ACTION_RAISE:
         case ACTION_ALL_IN:
-            setSeatText(s, v.lastAction == ACTION_BET ? TEXT_BET : v.lastAction == ACTION_RAISE ? TEXT_RAISE : TEXT_ALL_IN,
-                        true);
+            state.showAction(v.lastAction == ACTION_BET ? TEXT_BET : v.lastAction == ACTION_RAISE ? TEXT_RAISE : TEXT_ALL_IN,
+                             v, true);
             host.playSound(SOUND_CHIPS);
             break;
         case ACTION_BLIND:
-            setSeatText(s, TEXT_BLIND, true);
+            state.showAction(TEXT_BLIND, v, true);
             break;
         default:
             break;
@@ -519,17 +439,9 @@ bool TableGame::endOfTournament()
     Profile& profile = host.profile();
     const int32_t bankroll = profile.bankroll;
     profile.addToBankroll(prize);
-    StoreTransaction tx(host.fileSystem());
-    stageRemoval(tx, TourneyRecord::STORE_NAME);
-    stageRemoval(tx, GameSetup::STORE_NAME);
-    if (prize > 0)
-        stageProfile(tx);
-    if (tx.commit()) {
-        host.records().tourneyInProgress = false;
-    } else {
-        // Still on record as unfinished: the next start settles it again.
+    // Still on record as unfinished when it fails: the next start settles it again.
+    if (!saves.settleTournament(/*prizePaid=*/prize > 0))
         profile.bankroll = bankroll;
-    }
     return true;
 }
 
@@ -846,25 +758,17 @@ void TableGame::leaveTable()
     Profile& profile = host.profile();
     const int32_t bankroll = profile.bankroll;
     const bool cash = setup.gameType != GameSetup::GAME_TOURNAMENT;
-    StoreTransaction tx(host.fileSystem());
     if (cash) {
         const Player& human = table->player(HUMAN_SEAT);
         // A bet the pots have taken stays in roundBet only to be drawn: it is in
         // someone's chips already.
         const int32_t bet = table->betsCollected ? 0 : std::max(0, human.roundBet);
         profile.addToBankroll(int64_t(std::max(0, human.chips)) + bet);
-        stageRemoval(tx, GameRecord::STORE_NAME);
     }
-    stageRemoval(tx, GameSetup::STORE_NAME);
     profile.handStartChips = 0;
-    stageProfile(tx);
-    if (tx.commit()) {
-        if (cash)
-            host.records().gameInProgress = false;
-    } else {
-        // Nothing changed on record: the saved table still holds the chips.
+    // Nothing changed on record when it fails: the saved table still holds the chips.
+    if (!saves.settleLeaving(cash))
         profile.bankroll = bankroll;
-    }
 }
 
 void TableGame::hiddenActionA()
@@ -884,79 +788,27 @@ void TableGame::hiddenActionB()
 
 // ---- records ----
 
+void TableGame::seatAvatars(uint8_t (&avatars)[SEATS]) const
+{
+    for (int32_t s = 0; s < SEATS; ++s)
+        avatars[s] = seats[s].avatar;
+}
+
 void TableGame::saveGame()
 {
-    GameRecordClient& records = host.records();
-    records.table = table.raw();
-    records.humanSeat = HUMAN_SEAT;
-    for (int32_t s = 0; s < SEATS; ++s)
-        records.avatars[s] = seats[s].avatar;
-    host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
-    // A table that cannot go on record leaves the profile alone too: a bankroll
-    // saved without its table would have lost the buy-in.
-    if (host.storeKept(GameRecord::STORE_NAME))
-        return;
-    StoreTransaction tx(host.fileSystem());
-    tx.putObject(String(GameRecord::STORE_NAME), records);
-    stageProfile(tx);
-    tx.commit();
+    uint8_t avatars[SEATS];
+    seatAvatars(avatars);
+    saves.saveGame(avatars);
 }
 
 void TableGame::saveTourney()
 {
-    GameRecordClient& records = host.records();
-    records.table = table.raw();
-    records.field = field.raw();
-    if (host.storeKept(TourneyRecord::STORE_NAME))
-        return;
-    StoreTransaction tx(host.fileSystem());
-    tx.putObject(String(TourneyRecord::STORE_NAME), records);
-    stageProfile(tx);
-    if (tx.commit())
-        records.tourneyInProgress = true;
+    saves.saveTourney();
 }
 
-// A new table's start record, its first save and the bankroll that paid for it
-// are written as one change: a crash leaves either no game and the bankroll as
-// it was, or the game with its buy-in taken.
 void TableGame::saveNewGame(const char* storeName)
 {
-    GameRecordClient& records = host.records();
-    records.table = table.raw();
-    records.field = field.raw();
-    records.humanSeat = HUMAN_SEAT;
-    for (int32_t s = 0; s < SEATS; ++s)
-        records.avatars[s] = seats[s].avatar;
-    const bool cash = setup.gameType != GameSetup::GAME_TOURNAMENT;
-    if (cash)
-        host.profile().handStartChips = TableRecord::chipsOnRecord(*table, table->player(HUMAN_SEAT));
-    if (host.storeKept(storeName))
-        return;
-    StoreTransaction tx(host.fileSystem());
-    if (!host.storeKept(GameSetup::STORE_NAME))
-        tx.putObject(String(GameSetup::STORE_NAME), setup);
-    tx.putObject(String(storeName), records);
-    stageProfile(tx);
-    const bool saved = tx.commit();
-    if (cash)
-        records.gameInProgress = saved;
-    else
-        records.tourneyInProgress = saved;
-}
-
-void TableGame::stageProfile(StoreTransaction& tx)
-{
-    if (!host.storeKept(Profile::STORE_NAME))
-        tx.putObject(String(Profile::STORE_NAME), host.profile());
-}
-
-void TableGame::stageRemoval(StoreTransaction& tx, const char* storeName)
-{
-    if (!host.storeKept(storeName))
-        tx.removeStore(String(storeName));
-}
-
-bool TableGame::loadStore(const char* storeName)
-{
-    return RecordStore::loadObject(String(storeName), host.records(), host.fileSystem());
+    uint8_t avatars[SEATS];
+    seatAvatars(avatars);
+    saves.saveNewGame(storeName, setup, avatars);
 }

@@ -11,14 +11,13 @@
 #include "table/AmountEntry.h"
 #include "table/GameSpeed.h"
 #include "table/OpponentFactory.h"
+#include "table/SeatState.h"
 #include "table/StarRemarks.h"
+#include "table/TableSaves.h"
 
 #include <cstdint>
 
-class FileSystem;
 class TableHost;
-
-class StoreTransaction;
 
 // One game at the table as the table screen plays it, without any drawing: the
 // table set up or resumed, one frame of the driver per tick (computer turns, the
@@ -32,17 +31,11 @@ public:
     static constexpr int32_t HUMAN_SEAT = 0;
     static constexpr int32_t SEATS = PokerTable::SEATS;
     static constexpr int32_t NO_STAR = 255;
-    static constexpr int32_t DEFAULT_AVATAR = 6;
-    static constexpr int32_t SEAT_TEXT_MS = 3000;
+    static constexpr int32_t DEFAULT_AVATAR = ::SeatState::DEFAULT_AVATAR;
+    static constexpr int32_t SEAT_TEXT_MS = ::SeatState::TEXT_MS;
     static constexpr int32_t BUBBLE_MS = 4000;
     static constexpr int32_t TURN_VIBRATION_MS = 500;
     static constexpr int32_t TOURNAMENT_CHIPS = 500;
-
-    // Sound resource ids.
-    static constexpr int32_t SOUND_GAME_OVER = 0;
-    static constexpr int32_t SOUND_YOUR_TURN = 2;
-    static constexpr int32_t SOUND_FOLD = 5;
-    static constexpr int32_t SOUND_CHIPS = 6;
 
     // Per frame: a cash table's empty seat fills with chance 1 in ARRIVAL_ODDS, an
     // opponent out of the hand leaves with chance 1 in LEAVE_ODDS.
@@ -65,18 +58,7 @@ public:
         MODAL_LEAVE = 2, // the game is over: leaveTable() has run, go to the main menu
     };
 
-    struct SeatState {
-        String name; // as seated; the painter fits it to the seat's box
-        uint8_t avatar = DEFAULT_AVATAR;
-        String actionText; // the last action, shown while countdown runs
-        String amountText;
-        int32_t countdown = 0; // ms
-        bool holeVisible[2] = {false, false};
-        String bubble; // a remark of the star
-        int32_t bubbleTime = 0; // ms
-        String chipsText, betText, winningsText;
-        int32_t shownChips = -1, shownBet = -1, shownWinnings = -1;
-    };
+    using SeatState = ::SeatState;
 
     // The setup is copied; the host must outlive the game.
     TableGame(TableHost& host, const GameSetup& setup, bool resume);
@@ -111,12 +93,6 @@ public:
     // over): the human's stack and bet go to the bankroll of a cash or heads-up game,
     // the saved records are deleted and the profile saved. Runs once.
     void leaveTable();
-
-    // The human's chips in the saved cash or heads-up game, read from the store
-    // without touching any table (the screen that played it may be gone); -1 when
-    // there is none or it cannot be read (checked against table when given). For
-    // paying a saved game back when a new game replaces it.
-    static int32_t savedGameChips(const PokerTable* table, FileSystem* fileSystem);
 
     // The hidden key sequences: every opponent gets 10 x its seat number in chips;
     // every player calls once more.
@@ -155,15 +131,12 @@ public:
 
 private:
     void setUpTournament();
-    // True when the record was saved with its hand paid but not yet closed.
-    bool normaliseLoadedState();
     void setUpCashGame();
     void seatOpponent(int32_t seatIndex);
     bool nameTaken(const String& name) const;
     void seatFromField();
     void takeSnapshot();
     void refreshSeatTexts();
-    void setSeatText(int32_t s, int32_t textId, bool withAmount);
 
     void drive(int32_t frameMs);
     bool cashSeatChanges();
@@ -179,12 +152,10 @@ private:
     // hand it finishes.
     void recordHistory();
 
+    void seatAvatars(uint8_t (&avatars)[SEATS]) const;
     void saveGame();
     void saveTourney();
     void saveNewGame(const char* storeName);
-    void stageProfile(StoreTransaction& tx);
-    void stageRemoval(StoreTransaction& tx, const char* storeName);
-    bool loadStore(const char* storeName);
 
     TableHost& host;
     GameSetup setup;
@@ -193,6 +164,7 @@ private:
     SharedPointer<PokerTable> table;
     SharedPointer<TournamentField> field;
     TableDriver driver;
+    TableSaves saves;
     HandHistoryWriter history;
     TableView tableView;
     SeatState seats[SEATS];

@@ -2,9 +2,13 @@
 
 #include <cstdint>
 
+// Milliseconds between two EVENT_TICKs: the frame timer's period, by which the
+// table's animations and timers move.
+constexpr int32_t FRAME_INTERVAL_MS = 100;
+
 // Event types handed to handleEvent(type, p1, p2).
 constexpr int32_t EVENT_KEY = 1;               // p1 key code, p2 the character of KEY_CHAR
-constexpr int32_t EVENT_TICK = 2;              // the 100 ms frame timer; p1, p2 0
+constexpr int32_t EVENT_TICK = 2;              // the frame timer; p1, p2 0
 constexpr int32_t EVENT_POINTER_PRESSED = 3;   // p1 x, p2 y in frame pixels
 constexpr int32_t EVENT_POINTER_RELEASED = 4;
 constexpr int32_t EVENT_POINTER_DRAGGED = 5;

@@ -1,9 +1,7 @@
 #include "ui/Screen.h"
 
 #include "ui/Events.h"
-#include "ui/ImageItem.h"
 #include "ui/ScreenController.h"
-#include "ui/TextItem.h"
 #include "ui/WordWrap.h"
 
 #include "core/lcdui/2d/Anchor.h"
@@ -278,13 +276,22 @@ bool Screen::hiddenSequenceKey(char16_t key)
 
 void Screen::moveUp() { }
 void Screen::moveDown() { }
-void Screen::hiddenActionA() { }
-void Screen::hiddenActionB() { }
+void Screen::hiddenActionA()
+{
+    if (listener)
+        listener->hiddenSequence(HIDDEN_DWDW, this);
+}
+
+void Screen::hiddenActionB()
+{
+    if (listener)
+        listener->hiddenSequence(HIDDEN_DKRR, this);
+}
 
 void Screen::hiddenActionC()
 {
-    if (ScreenController* controller = listener ? listener : currentScreenController())
-        controller->setCashBankroll(1000000);
+    if (listener)
+        listener->hiddenSequence(HIDDEN_WWWW, this);
 }
 
 void Screen::fireLeftSoftKey()
@@ -567,16 +574,6 @@ SharedPointer<Item> Screen::itemAt(int32_t index) const
     if (index < 0 || index >= items.size())
         return SharedPointer<Item>();
     return items[index];
-}
-
-int32_t Screen::appendText(const String& text)
-{
-    return appendItem(SharedPointer<Item>(new TextItem(String(), text)));
-}
-
-int32_t Screen::appendImage(const SharedPointer<Base2DImage>& image)
-{
-    return appendItem(SharedPointer<Item>(new ImageItem(String(), image)));
 }
 
 SharedPointer<Item> Screen::getFocusedItem() const { return itemAt(focus); }

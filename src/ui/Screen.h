@@ -13,7 +13,6 @@
 #include <cstdint>
 
 class Base2DGraphics;
-class Base2DImage;
 class ScreenController;
 
 // Base of every screen: an ordered list of items, a left and a right soft-key
@@ -34,7 +33,9 @@ public:
     virtual bool handleEvent(int32_t type, int32_t p1, int32_t p2);
     virtual void moveUp();
     virtual void moveDown();
-    // The hidden key sequences "dwdw", "dkrr" and "wwww".
+    // The hidden key sequences "dwdw", "dkrr" and "wwww". A screen that gives one
+    // no meaning of its own passes it to its listener.
+    enum HiddenSequence : int32_t { HIDDEN_DWDW = 0, HIDDEN_DKRR = 1, HIDDEN_WWWW = 2 };
     virtual void hiddenActionA();
     virtual void hiddenActionB();
     virtual void hiddenActionC();
@@ -76,9 +77,6 @@ public:
     // Empty outside the list.
     SharedPointer<Item> itemAt(int32_t index) const;
     int32_t itemCount() const { return items.size(); }
-    // A text item with an empty label / an image item with an empty label.
-    int32_t appendText(const String& text);
-    int32_t appendImage(const SharedPointer<Base2DImage>& image);
     // Empty when the focus is -1 or past the end.
     SharedPointer<Item> getFocusedItem() const;
 

@@ -3,11 +3,10 @@
 #include <cstdint>
 
 class Command;
-class Profile;
 class Screen;
 
-// What screens need from the main controller. Every screen's listener is the
-// controller; it switches screens, screens never do it themselves.
+// What every screen needs from the one controller that is its listener: it
+// switches screens, screens never do it themselves.
 class ScreenController {
 public:
     virtual ~ScreenController() = default;
@@ -19,25 +18,16 @@ public:
     // screen goes on the back stack first. The splash screens use it to chain on.
     virtual void showScreen(int32_t id, bool push) = 0;
 
-    // One start-up loading step; the loading screen calls it on every tick.
-    virtual void splashStep() = 0;
-
     // The player pressed a key or clicked on a start-up screen: from then on the
     // splash screens move on at once and loading ends as soon as its steps are done.
     virtual void skipSplashes() { }
     virtual bool splashesSkipped() const { return false; }
 
-    // The player's cash bankroll in whole chips (the hidden "wwww" sequence sets it).
-    virtual void setCashBankroll(int32_t chips) = 0;
-
-    // The name entry screen's needs: the player's profile (null without one), its
-    // saving, and the way back to the main menu with the back stack dropped.
-    virtual Profile* playerProfile() { return nullptr; }
-    // False when the profile could not be written (or is kept from being written).
-    virtual bool saveProfile() { return false; }
-    virtual void goHome() { }
+    // A hidden key sequence (Screen::HiddenSequence) typed on a screen that gives
+    // it no meaning of its own; what it does is the game's business.
+    virtual void hiddenSequence(int32_t sequence, Screen* screen)
+    {
+        (void)sequence;
+        (void)screen;
+    }
 };
-
-// The process-wide controller, published by the controller itself; null before.
-ScreenController* currentScreenController();
-void setCurrentScreenController(ScreenController* controller);

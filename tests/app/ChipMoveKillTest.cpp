@@ -16,13 +16,15 @@
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/Clock.h"
 #include "host/headless/FakeTimeSource.h"
+#include "host/headless/HeadlessWindow.h"
 #include "host/posix/FaultyFileSystem.h"
 #include "host/posix/PosixFileSystem.h"
-#include "app/ControllerHost.h"
 #include "app/ControllerTableHost.h"
 #include "app/DeviceServices.h"
+#include "app/GameWindow.h"
 #include "poker/ActionCode.h"
 #include "poker/RandomSource.h"
+#include "table/TableSaves.h"
 #include "table/view/TableScreen.h"
 #include "ui/Events.h"
 #include "ui/MenuScreen.h"
@@ -36,30 +38,27 @@
 
 namespace {
 
-struct QuietHost : ControllerHost {
-    void setFrameTimer(bool) override { }
-    void postClose() override { }
-    void setTextInput(bool) override { }
-};
-
 // One run of the game on a virtual clock, its stores in a folder behind a file
-// layer that can be stopped.
+// layer that can be stopped. Ticks and keys go through the window as the game's do.
 struct DyingRun {
     explicit DyingRun(const std::string& folder)
         : files(folder)
         , dying(files)
-        , controller(host, nullptr, device, &dying)
+        , controller(window, nullptr, device, &dying)
     {
         processClock().setUp(clock);
         controller.getDisplay()->setMetrics(DisplayMetrics(240, 320));
+        GameWindow::Hooks hooks;
+        hooks.currentScreen = [this] { return controller.getCurrentScreen(); };
+        window.attach(controller.getDisplay(), &device.getKeyMapper(), std::move(hooks));
         ControllerTableHost::install(controller);
         RandomSource::shared().setSeed(31);
     }
 
     void tick()
     {
-        clock.advance(GameController::FRAME_PERIOD_MS);
-        controller.handleEvent(EVENT_TICK, 0, 0);
+        clock.advance(FRAME_INTERVAL_MS);
+        window.sendEvent(EVENT_TICK, 0, 0);
     }
     bool startToMainMenu()
     {
@@ -71,7 +70,7 @@ struct DyingRun {
         }
         return false;
     }
-    void key(int32_t code, int32_t c = 0) { controller.handleEvent(EVENT_KEY, code, c); }
+    void key(int32_t code, int32_t c = 0) { window.sendEvent(EVENT_KEY, code, c); }
     void choose(int32_t entry)
     {
         static_cast<MenuScreen*>(controller.getCurrentScreen())->setFocus(entry, /*scroll=*/true);
@@ -105,7 +104,8 @@ struct DyingRun {
     }
 
     FakeTimeSource clock { FakeTimeSource::NEW_YEAR_2026, 1000 };
-    QuietHost host;
+    HeadlessWindow host { clock, 240, 320 };
+    GameWindow window { host };
     PosixFileSystem files;
     FaultyFileSystem dying;
     DeviceServices device { "", 1, nullptr, nullptr };
@@ -135,7 +135,7 @@ Ledger filesLedger(const std::string& folder)
     Ledger ledger;
     ledger.gameHeld = RecordStore::loadObject(String("KMRB2Game"), present, &files);
     ledger.tourneyHeld = RecordStore::loadObject(String("KMRB2Tourney"), present, &files);
-    ledger.chips = profile.bankroll + (ledger.gameHeld ? std::max(0, TableGame::savedGameChips(nullptr, &files)) : 0);
+    ledger.chips = profile.bankroll + (ledger.gameHeld ? std::max(0, TableSaves::savedGameChips(nullptr, &files)) : 0);
     return ledger;
 }
 
@@ -157,7 +157,7 @@ Ledger restart(const std::string& folder, bool& offered)
     seen.tourneyHeld = records.tourneyInProgress;
     seen.chips = run.controller.getProfile().bankroll;
     if (seen.gameHeld)
-        seen.chips += std::max(0, TableGame::savedGameChips(nullptr, &run.files));
+        seen.chips += std::max(0, TableSaves::savedGameChips(nullptr, &run.files));
     run.choose(0);
     offered = run.id() == GameController::SCREEN_SAVED_GAME;
     return seen;

@@ -3,6 +3,7 @@
 #include "core/io/Settings.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/resources/MemoryResourceStream.h"
+#include "core/resources/SoundIds.h"
 #include "core/resources/SoundOutput.h"
 #include "host/HostWindow.h"
 
@@ -127,7 +128,7 @@ TEST_F(DeviceServicesTest, SoundsFollowThePermissionRuleAndStayCached)
 
     services.playSound(0, -1); // title music needs music on
     EXPECT_TRUE(output.requests.empty());
-    for (int32_t id = 1; id < DeviceServices::SOUND_COUNT; ++id)
+    for (int32_t id = 1; id < SOUND_COUNT; ++id)
         services.playSound(id, 1);
     // Sound 2's entry is missing: it plays nothing and does not stop the one before.
     ASSERT_EQ(output.requests.size(), 5u);
@@ -151,10 +152,10 @@ TEST_F(DeviceServicesTest, SoundsFollowThePermissionRuleAndStayCached)
     settings.soundOn = false;
     services.playSound(3, 1);
     EXPECT_EQ(output.requests.size(), 7u);
-    services.playSound(DeviceServices::STOP_SOUND, 1);
+    services.playSound(STOP_SOUND, 1);
     ASSERT_EQ(output.requests.size(), 8u);
     EXPECT_TRUE(output.requests.back().stop);
-    services.playSound(DeviceServices::STOP_SOUND, 1);
+    services.playSound(STOP_SOUND, 1);
     EXPECT_EQ(output.requests.size(), 8u);
 
     // Without a display there is no cache to play from.

@@ -11,10 +11,11 @@
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/Clock.h"
 #include "host/headless/FakeTimeSource.h"
+#include "host/headless/HeadlessWindow.h"
 #include "host/posix/PosixFileSystem.h"
-#include "app/ControllerHost.h"
 #include "app/ControllerTableHost.h"
 #include "app/DeviceServices.h"
+#include "app/GameWindow.h"
 #include "poker/ActionCode.h"
 #include "poker/RandomSource.h"
 #include "ui/Events.h"
@@ -28,27 +29,25 @@
 
 namespace {
 
-struct FakeHost : ControllerHost {
-    void setFrameTimer(bool on) override { timerOn = on; }
-    void postClose() override { closed = true; }
-    void setTextInput(bool on) override { textInput = on; }
-    bool timerOn = false, closed = false, textInput = false;
-};
-
 // One run of the game on a virtual clock, with the stores in a temporary folder.
+// Ticks and keys reach the screens as the game's do: through the window's
+// sendEvent, which the frame timer and the key mapper call.
 struct GameRun {
     explicit GameRun(const std::string& folder)
         : files(folder)
-        , controller(host, nullptr, device, &files)
+        , controller(window, nullptr, device, &files)
     {
         processClock().setUp(clock);
         controller.getDisplay()->setMetrics(DisplayMetrics(240, 320));
+        GameWindow::Hooks hooks;
+        hooks.currentScreen = [this] { return controller.getCurrentScreen(); };
+        window.attach(controller.getDisplay(), &device.getKeyMapper(), std::move(hooks));
     }
 
     void tick()
     {
-        clock.advance(GameController::FRAME_PERIOD_MS);
-        controller.handleEvent(EVENT_TICK, 0, 0);
+        clock.advance(FRAME_INTERVAL_MS);
+        window.sendEvent(EVENT_TICK, 0, 0);
     }
     // Ticks until the screen is id; the ticks it took, or -1 after a minute of them.
     int32_t tickUntil(int32_t id)
@@ -65,7 +64,7 @@ struct GameRun {
         controller.start();
         return tickUntil(GameController::SCREEN_MAIN_MENU) >= 0;
     }
-    void key(int32_t code, int32_t c = 0) { controller.handleEvent(EVENT_KEY, code, c); }
+    void key(int32_t code, int32_t c = 0) { window.sendEvent(EVENT_KEY, code, c); }
     void choose(int32_t entry)
     {
         static_cast<MenuScreen*>(controller.getCurrentScreen())->setFocus(entry, /*scroll=*/true);
@@ -82,7 +81,8 @@ struct GameRun {
     int32_t bankroll() { return controller.getProfile().bankroll; }
 
     FakeTimeSource clock { FakeTimeSource::NEW_YEAR_2026, 1000 };
-    FakeHost host;
+    HeadlessWindow host { clock, 240, 320 };
+    GameWindow window { host };
     PosixFileSystem files;
     DeviceServices device { "", 1, nullptr, nullptr };
     GameController controller;
@@ -105,16 +105,16 @@ TEST_F(GameControllerTest, FirstStartRunsSplashesLoadingAndTheSoundQuestion)
 {
     GameRun run(dir.path);
     run.controller.start();
-    EXPECT_TRUE(run.host.timerOn);
+    EXPECT_TRUE(run.window.timerRunning());
     EXPECT_EQ(run.id(), GameController::SCREEN_LOGOS);
     ASSERT_GE(run.tickUntil(GameController::SCREEN_TITLE), 0);
     ASSERT_GE(run.tickUntil(GameController::SCREEN_LOADING), 0);
 
     // Loading: steps 0..3 on four ticks, then it waits out the screen's 5 s.
-    const int64_t firstStep = currentTimeMillis() + GameController::FRAME_PERIOD_MS;
+    const int64_t firstStep = currentTimeMillis() + FRAME_INTERVAL_MS;
     ASSERT_GE(run.tickUntil(GameController::SCREEN_SOUND_QUESTION), 4);
     EXPECT_GE(currentTimeMillis() - firstStep, 5000);
-    EXPECT_LT(currentTimeMillis() - firstStep, 5000 + GameController::FRAME_PERIOD_MS);
+    EXPECT_LT(currentTimeMillis() - firstStep, 5000 + FRAME_INTERVAL_MS);
     EXPECT_EQ(run.controller.getSplashStep(), -1);
     EXPECT_TRUE(run.stack().empty());
 
@@ -129,8 +129,8 @@ TEST_F(GameControllerTest, FirstStartRunsSplashesLoadingAndTheSoundQuestion)
 
     // Escape on the main menu is Exit.
     run.key(KEY_BACK);
-    EXPECT_TRUE(run.host.closed);
-    EXPECT_FALSE(run.host.timerOn);
+    EXPECT_TRUE(run.window.isClosing());
+    EXPECT_FALSE(run.window.timerRunning());
 }
 
 TEST_F(GameControllerTest, NavigationTableRows)
@@ -173,10 +173,10 @@ TEST_F(GameControllerTest, NavigationTableRows)
     run.choose(1);
     ASSERT_EQ(run.id(), GameController::SCREEN_PROFILE);
     EXPECT_TRUE(run.stack().empty());
-    EXPECT_TRUE(run.host.textInput);
+    EXPECT_TRUE(run.host.textInput());
     run.key(KEY_BACK);
     EXPECT_EQ(run.id(), GameController::SCREEN_MAIN_MENU);
-    EXPECT_FALSE(run.host.textInput);
+    EXPECT_FALSE(run.host.textInput());
     // Back from About finds the main menu's focus where it was.
     run.choose(4);
     EXPECT_EQ(run.id(), GameController::SCREEN_ABOUT);

@@ -9,20 +9,14 @@
 
 namespace {
 
-struct ProfileController : RecordingController {
-    Profile* playerProfile() override { return &profile; }
-    bool saveProfile() override
-    {
-        ++saves;
-        return true;
-    }
-
-    Profile profile;
-    int32_t saves = 0;
-};
-
 class ProfileScreenTest : public ScreenFixture {
 protected:
+    void SetUp() override
+    {
+        ScreenFixture::SetUp();
+        screen.setListener(&controller);
+        screen.addCommand(back);
+    }
     bool key(int32_t code) { return screen.handleEvent(EVENT_KEY, code, 0); }
     void type(const char* text)
     {
@@ -34,10 +28,11 @@ protected:
         while (screen.getNameField().length() > 0)
             key(KEY_CLEAR);
     }
-    std::string name() const { return narrow(owner.profile.playerName); }
+    std::string name() const { return narrow(profile.playerName); }
 
-    ProfileController owner;
-    ProfileScreen screen { &owner, MultiTapKeys() };
+    Profile profile;
+    SharedPointer<Command> back { new Command(String("Back"), Command::TYPE_BACK, 1) };
+    ProfileScreen screen { profile, MultiTapKeys() };
 };
 
 TEST_F(ProfileScreenTest, NameMustHoldFourToTenCharacters)
@@ -84,25 +79,25 @@ TEST_F(ProfileScreenTest, NameMustHoldFourToTenCharacters)
     clearField();
     key(KEY_BACK);
     EXPECT_FALSE(screen.isEditing());
-    EXPECT_EQ(owner.saves, 0);
+    EXPECT_TRUE(controller.commands.empty()) << "editing keeps the soft keys";
     EXPECT_EQ(loop.runs, 1);
 }
 
-TEST_F(ProfileScreenTest, AvatarCyclesAndLeavingSavesAndGoesHome)
+TEST_F(ProfileScreenTest, AvatarCyclesAndLeavingFiresBack)
 {
-    const int32_t start = owner.profile.avatar;
+    const int32_t start = profile.avatar;
     key(KEY_DOWN);
     key(KEY_DOWN);
     EXPECT_EQ(screen.getRow(), 1);
     for (int32_t i = 0; i < ProfileScreen::PLAYER_AVATARS; ++i) {
         key(KEY_SELECT);
-        EXPECT_EQ(owner.profile.avatar == start, i == ProfileScreen::PLAYER_AVATARS - 1);
+        EXPECT_EQ(profile.avatar == start, i == ProfileScreen::PLAYER_AVATARS - 1);
     }
-    // Escape outside editing is the right soft key: saved, then home.
+    // Escape outside editing is the right soft key: its command goes to the
+    // controller, which saves and goes home.
     key(KEY_BACK);
-    EXPECT_EQ(owner.saves, 1);
-    EXPECT_EQ(owner.homes, 1);
-    EXPECT_TRUE(owner.commands.empty());
+    const std::vector<std::pair<Command*, Screen*>> fired = {{back.raw(), &screen}};
+    EXPECT_EQ(controller.commands, fired);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Whole games at the table without a screen: set up, played frame by frame with a
 // scripted human, saved, resumed and ended, with the chips counted throughout.
+#include "core/resources/SoundIds.h"
 #include "table/TableTestSupport.h"
 
 #include "core/io/RecordStore.h"
@@ -125,7 +126,7 @@ TEST(TableGameTest, CashGameSavedEveryHandResumedAndPaidBack)
         for (int frame = 0; frame < ALERT_FRAMES + 20; ++frame)
             game.tick(FRAME_MS);
         EXPECT_EQ(session.host.vibrations, std::vector<int32_t>({TableGame::TURN_VIBRATION_MS}));
-        EXPECT_EQ(session.host.sounds.back(), TableGame::SOUND_YOUR_TURN);
+        EXPECT_EQ(session.host.sounds.back(), SOUND_YOUR_TURN);
     }
     // A later run resumes as the hand began.
     Session again(files, 43);
@@ -304,7 +305,7 @@ TEST(TableGameTest, TournamentPlayedToItsEndPaysThePrize)
         EXPECT_FALSE(session.host.client.tourneyInProgress);
         EXPECT_EQ(game.press(), TableGame::MODAL_LEAVE);
         EXPECT_EQ(session.host.playerProfile.bankroll, 1000 + prize) << "nothing more on leaving";
-        EXPECT_EQ(session.host.sounds.back(), TableGame::SOUND_GAME_OVER);
+        EXPECT_EQ(session.host.sounds.back(), SOUND_GAME_OVER);
     }
 }
 

@@ -38,17 +38,13 @@ inline std::string narrow(const String& text)
 struct RecordingController : ScreenController, DisplayListener {
     void commandAction(Command* command, Screen* screen) override { commands.push_back({command, screen}); }
     void showScreen(int32_t id, bool push) override { shown.push_back({id, push}); }
-    void splashStep() override { ++splashSteps; }
-    void setCashBankroll(int32_t chips) override { bankroll = chips; }
-    void goHome() override { ++homes; }
+    void hiddenSequence(int32_t sequence, Screen* screen) override { hiddenSequences.push_back({sequence, screen}); }
     void displayChanged() override { }
     bool isCurrentScreen(const Object*) const override { return true; }
 
     std::vector<std::pair<Command*, Screen*>> commands;
     std::vector<std::pair<int32_t, bool>> shown;
-    int32_t splashSteps = 0;
-    int32_t bankroll = 0;
-    int32_t homes = 0;
+    std::vector<std::pair<int32_t, Screen*>> hiddenSequences;
 };
 
 // A modal loop that plays a list of actions, one per turn, while the condition holds;
@@ -81,21 +77,20 @@ inline FakeTimeSource& testTime()
 }
 
 // The pack, a Display of a given size, the recording controller and the scripted
-// modal loop, published process-wide as the game does while this lives.
+// modal loop; the display and the loop published process-wide as the game does
+// while this lives.
 struct ScreenWorld {
     explicit ScreenWorld(int32_t width = 240, int32_t height = 320)
     {
         openTestPack();
         testTime();
         setCurrentDisplay(&display);
-        setCurrentScreenController(&controller);
         setCurrentModalLoop(&loop);
         resize(width, height);
     }
     ~ScreenWorld()
     {
         setCurrentModalLoop(nullptr);
-        setCurrentScreenController(nullptr);
         setCurrentDisplay(nullptr);
     }
     void resize(int32_t width, int32_t height) { display.setMetrics(DisplayMetrics(width, height)); }

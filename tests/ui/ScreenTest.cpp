@@ -100,10 +100,23 @@ TEST_F(ScreenTest, HiddenSequences)
     EXPECT_EQ(screen.a, 2);
     type(screen, "*ddwdw"); // the second "d" restarts the attempt
     EXPECT_EQ(screen.a, 3);
+    EXPECT_TRUE(controller.hiddenSequences.empty()) << "the screen's own meaning";
     type(screen, "0wwww");
-    EXPECT_EQ(controller.bankroll, 1000000);
     type(screen, "dwdw"); // disarmed after a match
     EXPECT_EQ(screen.a, 3);
+
+    // A screen that gives the sequences no meaning hands them to its listener.
+    Screen plain(SCREEN_KIND_TEXT);
+    plain.setListener(&controller);
+    type(plain, "*dkrr0dwdw");
+    const std::vector<std::pair<int32_t, Screen*>> reported = {
+        {Screen::HIDDEN_WWWW, &screen}, {Screen::HIDDEN_DKRR, &plain}, {Screen::HIDDEN_DWDW, &plain}};
+    EXPECT_EQ(controller.hiddenSequences, reported);
+}
+
+void appendText(Screen& screen, const String& text)
+{
+    screen.appendItem(SharedPointer<Item>(new TextItem(String(), text)));
 }
 
 SharedPointer<Item> onOff(const char* label)
@@ -121,11 +134,11 @@ TEST_F(ScreenTest, FocusMovesWhileInViewElseTheContentScrolls)
     String lines;
     for (int i = 0; i < 60; ++i)
         lines = lines + "line " + i + "\n";
-    screen.appendText(String("Top"));
+    appendText(screen, String("Top"));
     screen.appendItem(onOff("First"));
-    screen.appendText(lines);
+    appendText(screen, lines);
     screen.appendItem(onOff("Second"));
-    screen.appendText(String("Bottom"));
+    appendText(screen, String("Bottom"));
     paint(screen);
     const int32_t view = screen.clientHeight();
     ASSERT_GT(screen.getContentHeight(), 3 * view) << "the long text must need scrolling";
@@ -223,8 +236,8 @@ TEST_F(ScreenTest, WithoutFocusableItemsKeysOnlyScroll)
     String lines;
     for (int i = 0; i < 40; ++i)
         lines = lines + "line " + i + "\n";
-    screen.appendText(lines);
-    shortScreen.appendText(String("One line."));
+    appendText(screen, lines);
+    appendText(shortScreen, String("One line."));
     for (TextScreen* s : {&screen, &shortScreen}) {
         paint(*s);
         s->handleEvent(EVENT_KEY, KEY_DOWN, 0);

@@ -2,6 +2,8 @@
 
 #include "ToolError.h"
 
+#include "ui/Events.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -87,7 +89,7 @@ void HistoryOutput::write(const std::string& text)
 
 void HistoryOutput::afterFrame(const PokerTable& table)
 {
-    clockMillis += FRAME_MILLIS;
+    clockMillis += FRAME_INTERVAL_MS;
     writer.observe(table, clockMillis);
     if (!writer.handReady())
         return;

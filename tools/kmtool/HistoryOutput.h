@@ -12,11 +12,9 @@ class PokerTable;
 // to FILE, numbered on from the highest hand (and tournament) number already in it, so
 // that repeated runs into one file never repeat a number. The hands are stamped with a
 // simulated clock that starts at the wall-clock time of the run and moves 100 ms per
-// frame, the game's frame period.
+// frame, the game's frame interval.
 class HistoryOutput {
 public:
-    static constexpr int64_t FRAME_MILLIS = 100;
-
     // Throws ToolError when the file cannot be read or opened for appending.
     HistoryOutput(const std::string& path, bool tournament);
     ~HistoryOutput();

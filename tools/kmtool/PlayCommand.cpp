@@ -4,24 +4,23 @@
 #include "Subcommands.h"
 #include "ToolError.h"
 
-#include "core/io/FileSystem.h"
 #include "core/resources/ResourcePack.h"
-#include "core/runtime/Clock.h"
 #include "host/FrameSizes.h"
 #include "host/HostServices.h"
 #include "host/headless/FakeTimeSource.h"
 #include "host/headless/HeadlessSoundOutput.h"
 #include "host/headless/HeadlessWindow.h"
 #include "host/posix/DataDirectory.h"
+#include "host/posix/FrameSizeFile.h"
 #include "host/posix/HandHistoryFile.h"
 #include "host/posix/PosixFileSystem.h"
 #include "app/Game.h"
 #include "app/GameOptions.h"
-#include "poker/RandomSource.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -196,34 +195,29 @@ void runPlay(const Arguments& arguments)
     if (options.packPath.empty() || !openResourcePack(options.packPath.c_str()))
         throw ToolError("Can't find resource data file.");
 
-    FakeTimeSource clock(FakeTimeSource::NEW_YEAR_2026, 0);
-    processClock().setUp(clock);
-    const bool seeded = line.has("--seed");
-    const int64_t seed = seeded
-        ? line.requiredInteger("--seed", std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max())
-        : 0;
+    if (line.has("--seed")) {
+        options.seed = line.requiredInteger("--seed", std::numeric_limits<int64_t>::min(),
+                                            std::numeric_limits<int64_t>::max());
+    }
 
+    FakeTimeSource clock(FakeTimeSource::NEW_YEAR_2026, 0);
     HeadlessWindow window(clock, options.width, options.height);
     HeadlessSoundOutput sound;
     PosixFileSystem files(dataDirectory);
     HandHistoryFile histories(dataDirectory);
+    FrameSizeFile frameSizes(dataDirectory);
     HostServices host;
     host.time = &clock;
     host.files = &files;
     host.sound = &sound;
     host.window = &window;
     host.handHistories = &histories;
-    host.dataDirectory = dataDirectory;
+    host.frameSizes = &frameSizes;
 
-    setProcessFileSystem(&files);
-    {
-        Game game(host, options);
-        // Seeded once the game is built: building its table seeds from the clock.
-        RandomSource::shared().setSeed(seeded ? seed : currentTimeMillis());
-        ScriptRunner runner(std::move(steps), window, game, shots);
-        window.setRefill([&runner] { return runner.refill(); });
-        game.run();
-    }
-    setProcessFileSystem(nullptr);
+    std::unique_ptr<ScriptRunner> runner;
+    Game::play(host, options, [&](Game& game) {
+        runner = std::make_unique<ScriptRunner>(std::move(steps), window, game, shots);
+        window.setRefill([&runner] { return runner->refill(); });
+    });
     closeResourcePack();
 }

@@ -7,6 +7,7 @@
 #include "core/io/Settings.h"
 #include "core/lcdui/2d/Display.h"
 #include "core/lcdui/2d/ScreenClass.h"
+#include "core/resources/SoundIds.h"
 #include "core/resources/SoundOutput.h"
 #include "core/runtime/Clock.h"
 #include "host/headless/HeadlessWindow.h"
@@ -251,7 +252,7 @@ void PlayDump::write(Game& game, HeadlessWindow& window)
         .key("volume")
         .value(int((uint64_t(volumeWord & 0xFFFFu) * 100 + 0x7FFF) / 0xFFFF))
         .key("music")
-        .value(game.device().getCurrentSoundId() == GameController::TITLE_MUSIC)
+        .value(game.device().getCurrentSoundId() == SOUND_TITLE_MUSIC)
         .endObject();
     json.key("sounds").beginArray();
     for (int32_t resourceId : game.takeStartedSounds())

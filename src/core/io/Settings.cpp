@@ -1,6 +1,7 @@
 #include "core/io/Settings.h"
 
 #include "core/io/GameStore.h"
+#include "core/resources/SoundIds.h"
 
 Settings& processSettings()
 {
@@ -50,9 +51,9 @@ bool Settings::saveSettings(FileSystem* fileSystem) const
 
 bool Settings::canPlay(int32_t soundId) const
 {
-    if (soundId == STOP_SOUND_ID)
+    if (soundId == STOP_SOUND)
         return true;
-    if (soundId == TITLE_MUSIC_ID)
+    if (soundId == SOUND_TITLE_MUSIC)
         return soundOn && musicOn;
     return soundOn;
 }

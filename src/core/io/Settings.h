@@ -15,8 +15,6 @@ public:
     static constexpr int32_t RECORD_KIND = 1;
     static constexpr int32_t RECORD_BYTES = 7;
     static constexpr int32_t MAX_VOLUME = 100;
-    static constexpr int32_t STOP_SOUND_ID = 254;
-    static constexpr int32_t TITLE_MUSIC_ID = 0;
 
     bool soundOn = true;
     bool musicOn = true;          // counts only while soundOn
@@ -38,8 +36,8 @@ public:
     // taken as 100. False, changing nothing, for a record shorter than 7 bytes.
     bool fromRecord(const ByteArray& record);
 
-    // The stop request always plays; the title music needs sound and music on;
-    // everything else needs sound on.
+    // Sound ids as in core/resources/SoundIds.h. The stop request always plays;
+    // the title music needs sound and music on; everything else needs sound on.
     bool canPlay(int32_t soundId) const;
 };
 

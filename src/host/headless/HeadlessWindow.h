@@ -22,7 +22,7 @@ class FakeTimeSource;
 // for more; when there is none or it returns false, the run is over and every
 // later wait returns Close.
 //
-// The clock must be the process clock's source (processClock().setUp(clock)), as
+// The clock must be the process clock's source (it goes in as HostServices::time), as
 // deadlines are in currentTimeMillis.
 class HeadlessWindow : public HostWindow {
 public:

@@ -8,7 +8,6 @@
 #include "poker/ActionCode.h"
 #include "ui/Events.h"
 #include "ui/PopupMenu.h"
-#include "ui/ScreenController.h"
 #include "table/view/TablePainter.h"
 
 TableScreen::TableScreen(TableHost& host, const GameSetup& setup, bool resume)
@@ -127,7 +126,7 @@ Vector<TournamentStandings::Row> TableScreen::standingsRows() const
 
 void TableScreen::frameStep()
 {
-    const bool changed = tableGame.tick(FRAME_MS);
+    const bool changed = tableGame.tick(FRAME_INTERVAL_MS);
     keypad.setPressed(-1);
     syncWidgets();
     // Flashing winnings need every frame; otherwise only changes are drawn, so a
@@ -387,9 +386,9 @@ void TableScreen::hiddenActionB()
 
 void TableScreen::goToMenu()
 {
-    // The table stays as it is; the controller keeps it for a later resume.
-    if (ScreenController* controller = listener ? listener : currentScreenController())
-        controller->goHome();
+    // The table stays as it is; the controller keeps it for a later resume and
+    // goes home on the menu command.
+    fireCommand(menuCommand);
 }
 
 void TableScreen::leave()

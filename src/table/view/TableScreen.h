@@ -21,7 +21,6 @@ class TableHost;
 // left soft key "ACTIONS" opens the actions as a popup menu.
 class TableScreen : public Screen {
 public:
-    static constexpr int32_t FRAME_MS = 100;
     // Displays this wide get the "ACTIONS" soft key and the popup instead of buttons.
     static constexpr int32_t NARROW_WIDTH = 176;
     static constexpr int32_t TEXT_MENU = 2071;

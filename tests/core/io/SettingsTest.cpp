@@ -4,6 +4,7 @@
 #include "core/io/RecordStore.h"
 #include "core/io/StreamBytes.h"
 #include "core/io/TempDirectory.h"
+#include "core/resources/SoundIds.h"
 #include "host/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ TEST_F(SettingsTest, SoundPermission)
 {
     Settings settings;
     settings.soundOn = false;
-    EXPECT_TRUE(settings.canPlay(Settings::STOP_SOUND_ID));
+    EXPECT_TRUE(settings.canPlay(STOP_SOUND));
     EXPECT_FALSE(settings.canPlay(0));
     EXPECT_FALSE(settings.canPlay(5));
     settings.soundOn = true;

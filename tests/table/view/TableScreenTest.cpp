@@ -131,7 +131,7 @@ TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
         t.shot("amount");
         t.keyPress(KEY_SOFT_RIGHT);
         EXPECT_FALSE(game.amount().isOpen()) << "the right soft key cancels the entry";
-        EXPECT_EQ(t.fixture.controller.homes, 0);
+        EXPECT_TRUE(t.fixture.controller.commands.empty());
 
         // Again, then everything typed as "a" and confirmed: all-in.
         if (narrow) {
@@ -163,7 +163,9 @@ TEST(TableScreenTest, ActionsByButtonsKeysOrPopupAndAmountEntry)
 
         if (!game.isOver()) {
             t.keyPress(KEY_SOFT_RIGHT);
-            EXPECT_EQ(t.fixture.controller.homes, 1) << "the right soft key goes to the main menu";
+            ASSERT_EQ(t.fixture.controller.commands.size(), 1u) << "the right soft key goes to the main menu";
+            EXPECT_EQ(t.fixture.controller.commands[0].first, screen.getRightCommand().raw());
+            EXPECT_EQ(t.fixture.controller.commands[0].first->getCommandType(), Command::TYPE_BACK);
         }
     }
 }
