@@ -12,10 +12,8 @@ void writeHandFigures(JsonWriter& json, const PlayerStats::Hands& hands)
     json.key("netChips").value(hands.netChips);
 }
 
-void writeStats(JsonWriter& json, const PlayerStats& stats)
+void writeTournamentFigures(JsonWriter& json, const PlayerStats& stats)
 {
-    json.beginObject();
-    writeHandFigures(json, stats.total);
     json.key("tournaments")
         .beginObject()
         .key("played")
@@ -27,6 +25,13 @@ void writeStats(JsonWriter& json, const PlayerStats& stats)
         .key("bestPlace")
         .value(stats.tournaments.bestPlace)
         .endObject();
+}
+
+void writeStats(JsonWriter& json, const PlayerStats& stats)
+{
+    json.beginObject();
+    writeHandFigures(json, stats.total);
+    writeTournamentFigures(json, stats);
     json.key("session").beginObject();
     writeHandFigures(json, stats.session);
     json.endObject();

@@ -154,17 +154,7 @@ void decodeStats(const StoreFile& file, JsonWriter& json)
     json.key("complete").value(read == PlayerStats::Read::Whole);
     json.key("fields").beginObject();
     writeHandFigures(json, stats.total);
-    json.key("tournaments")
-        .beginObject()
-        .key("played")
-        .value(stats.tournaments.played)
-        .key("won")
-        .value(stats.tournaments.won)
-        .key("cashed")
-        .value(stats.tournaments.cashed)
-        .key("bestPlace")
-        .value(stats.tournaments.bestPlace)
-        .endObject();
+    writeTournamentFigures(json, stats);
     json.key("chart").beginArray();
     for (int32_t i = 0; i < stats.chartCount(); ++i)
         json.value(stats.chartPoint(i));

@@ -15,20 +15,6 @@ const std::string BUY_IN = TO_MAIN_MENU + "key RETURN\nwait 300\nkey RETURN\nwai
 // Play, then Resume if a game is offered: the bankroll, and the saved stack at its table.
 const std::string LOOK = TO_MAIN_MENU + "key RETURN\nwait 300\ndump\nkey RETURN\nwait 300\ndump\nquit\n";
 
-std::vector<std::string> entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* e = readdir(dir)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        closedir(dir);
-    }
-    return names;
-}
-
 // Seat 0's stack with its bet of the hand under way, which the resumed table posts at once.
 int seatZeroChips(const std::string& dump)
 {

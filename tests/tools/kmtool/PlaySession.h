@@ -5,6 +5,7 @@
 #include "ToolRun.h"
 
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -83,4 +84,31 @@ inline std::string field(const std::string& json, const std::string& path)
         end = scanValue(json, value, end);
     }
     return json.substr(begin, end - begin);
+}
+
+// The JSON of one element of an array member ("table.seats"); empty past its end.
+inline std::string element(const std::string& json, const std::string& path, int index)
+{
+    const std::string array = field(json, path);
+    size_t at = 1;
+    for (int i = 0; i < index && at < array.size(); ++i)
+        at = scanValue(array, at, array.size() - 1) + 1;
+    if (at >= array.size())
+        return std::string();
+    return array.substr(at, scanValue(array, at, array.size() - 1) - at);
+}
+
+// The names in a folder, "." and ".." left out; none when it cannot be read.
+inline std::vector<std::string> entries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (dirent* e = readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        closedir(dir);
+    }
+    return names;
 }

@@ -18,35 +18,9 @@ constexpr int RUNS_PER_SEED = 16;
 constexpr int MIN_BUY_IN = 1000;
 const std::string CASH_TABLE = "6", HEADS_UP_TABLE = "7";
 
-std::vector<std::string> entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* e = readdir(dir)) {
-            const std::string name = e->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        closedir(dir);
-    }
-    return names;
-}
-
 bool endsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// The JSON of one element of an array member; empty past its end.
-std::string element(const std::string& json, const std::string& path, int index)
-{
-    const std::string array = field(json, path);
-    size_t at = 1;
-    for (int i = 0; i < index && at < array.size(); ++i)
-        at = scanValue(array, at, array.size() - 1) + 1;
-    if (at >= array.size())
-        return std::string();
-    return array.substr(at, scanValue(array, at, array.size() - 1) - at);
 }
 
 int number(const std::string& json, const std::string& path)

@@ -37,18 +37,6 @@ std::string seatsOf(const std::string& dump)
     return out;
 }
 
-// The JSON of one element of an array member ("table.seats"); empty past its end.
-std::string element(const std::string& dump, const std::string& path, int index)
-{
-    const std::string array = field(dump, path);
-    size_t at = 1;
-    for (int i = 0; i < index && at < array.size(); ++i)
-        at = scanValue(array, at, array.size() - 1) + 1;
-    if (at >= array.size())
-        return std::string();
-    return array.substr(at, scanValue(array, at, array.size() - 1) - at);
-}
-
 // A seat's stack and its bet on the table: the chips the player has at that seat.
 int seatChips(const std::string& dump, int seat)
 {
