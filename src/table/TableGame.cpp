@@ -7,7 +7,6 @@
 #include "poker/ActionCode.h"
 #include "poker/GameRecord.h"
 #include "poker/GameRecordClient.h"
-#include "poker/RandomSource.h"
 #include "poker/Stakes.h"
 #include "poker/TourneyRecord.h"
 #include "table/TableHost.h"
@@ -49,6 +48,7 @@ TableGame::TableGame(TableHost& gameHost, const GameSetup& gameSetup, bool resum
                                               : SharedPointer<TournamentField>(new TournamentField))
     , driver(*table)
     , saves(gameHost, *table, *field, HUMAN_SEAT)
+    , seating(*table, *field, seats, HUMAN_SEAT)
 {
     driver.thinking = [this](int frames) { return speed().thinkingFrames(frames); };
 }
@@ -60,8 +60,7 @@ TableGame::~TableGame() = default;
 void TableGame::setUp(int32_t alertFrames)
 {
     turnAlertFrames = alertFrames;
-    opponents.loadNames();
-    star = NO_STAR;
+    seating.reset();
     starEvent = StarRemarks::NONE;
     tableView = TableView();
     entry.close();
@@ -107,8 +106,7 @@ void TableGame::setUpTournament()
         if (paid) {
             // Saved while its result showed: the table holds the hand's pay-out, the
             // field is still as the hand began. Close the hand for the field now.
-            for (int32_t s = 0; s < SEATS; ++s)
-                seatEntrant[s] = field->entrantAt(s);
+            seating.matchFieldEntrants();
             closeTournamentHand();
         }
     } else {
@@ -121,12 +119,11 @@ void TableGame::setUpTournament()
         field->bigBlind = 10;
         field->smallBlind = 5;
         field->setEntry(0, setup.playerName, TOURNAMENT_CHIPS, setup.avatar);
-        opponents.fillField(*field, TOURNAMENT_CHIPS, /*withStar=*/stakeLevel == 5);
+        seating.fillField(TOURNAMENT_CHIPS, /*withStar=*/stakeLevel == 5);
     }
-    for (int32_t& e : seatEntrant)
-        e = -1;
+    seating.forgetEntrants();
     if (field->humanSeated())
-        seatFromField();
+        seating.seatFromField(setup.playerName, setup.avatar);
     takeSnapshot();
     // A tournament that ended with its last hand is settled by the driver at once.
     if (loaded && !field->isOver())
@@ -141,86 +138,18 @@ void TableGame::setUpCashGame()
     table->setFixedBlinds(Stakes::SMALL_BLINDS[stakeLevel], Stakes::BIG_BLINDS[stakeLevel]);
     if (resume && records.gameInProgress && saves.load(GameRecord::STORE_NAME)) {
         saves.normaliseLoaded();
-        for (int32_t s = 0; s < SEATS; ++s) {
-            Player& p = table->player(s);
-            seats[s].name = p.name;
-            seats[s].avatar = records.avatars[s];
-            if (p.seated && s != HUMAN_SEAT)
-                p.type = Player::COMPUTER;
-            if (p.seated && records.avatars[s] == OpponentFactory::STAR_AVATAR)
-                star = s;
-        }
-        table->player(HUMAN_SEAT).type = Player::HUMAN;
+        seating.seatResumed(records.avatars);
         return;
     }
     // A new game, or a saved one that could not be read: the buy-in at a fresh table.
     table->resetGame();
     table->setFixedBlinds(Stakes::SMALL_BLINDS[stakeLevel], Stakes::BIG_BLINDS[stakeLevel]);
     table->sit(HUMAN_SEAT, setup.playerName, Player::HUMAN, Stakes::BUY_INS[stakeLevel]);
-    RandomSource& random = RandomSource::shared();
-    if (setup.gameType == GameSetup::GAME_HEADS_UP) {
-        seatOpponent(1);
-    } else {
-        for (int32_t s = 1; s < SEATS; ++s) {
-            if (random.nextInt(5) != 0)
-                seatOpponent(s);
-        }
-    }
+    seating.seatOpponents(stakeLevel, setup.gameType == GameSetup::GAME_HEADS_UP);
     // Saved at once: the buy-in has left the bankroll, so it must be on record
     // before the first frame, or quitting now would lose it.
     takeSnapshot();
     saveNewGame(GameRecord::STORE_NAME);
-}
-
-bool TableGame::nameTaken(const String& name) const
-{
-    for (int32_t s = 0; s < SEATS; ++s) {
-        if (table->player(s).seated && table->player(s).name.equals(name))
-            return true;
-    }
-    return false;
-}
-
-void TableGame::seatOpponent(int32_t s)
-{
-    OpponentFactory::NewOpponent opponent = opponents.create(
-        stakeLevel, star == NO_STAR, [this](const String& name) { return nameTaken(name); });
-    table->sit(s, opponent.name, Player::COMPUTER, Stakes::BUY_INS[stakeLevel]);
-    if (opponent.star)
-        star = s;
-    seats[s] = SeatState();
-    seats[s].name = opponent.name;
-    seats[s].avatar = uint8_t(opponent.avatar);
-}
-
-// Makes the table's seats match table 0 of the field after balancing.
-void TableGame::seatFromField()
-{
-    for (int32_t s = 0; s < SEATS; ++s) {
-        const int32_t entrant = field->entrantAt(s);
-        Player& p = table->player(s);
-        if (entrant < 0) {
-            p.seated = false;
-            p.inHand = false;
-            seatEntrant[s] = -1;
-            if (star == s)
-                star = NO_STAR;
-            continue;
-        }
-        if (seatEntrant[s] == entrant && p.seated)
-            continue;
-        const FieldEntry* e = field->entry(entrant);
-        const bool human = entrant == 0;
-        table->sit(s, human ? setup.playerName : e->name, human ? Player::HUMAN : Player::COMPUTER, e->chips);
-        seatEntrant[s] = entrant;
-        seats[s] = SeatState();
-        seats[s].name = human ? setup.playerName : e->name;
-        seats[s].avatar = uint8_t(human ? setup.avatar : e->avatar);
-        if (star == s)
-            star = NO_STAR;
-        if (e->avatar == OpponentFactory::STAR_AVATAR && !human)
-            star = s;
-    }
 }
 
 void TableGame::setHumanName(const String& name, int32_t avatar)
@@ -322,7 +251,7 @@ void TableGame::drive(int32_t)
             modalText = TableMessages::busted();
             return;
         }
-        if (cashSeatChanges())
+        if (seating.cashSeatChanges(stakeLevel))
             takeSnapshot();
         break;
     case GameSetup::GAME_TOURNAMENT:
@@ -348,6 +277,7 @@ void TableGame::drive(int32_t)
     if (blindsShown)
         return;
 
+    const int32_t star = seating.starSeat();
     if (star != NO_STAR && table->player(star).seated)
         remarks.observe(table->player(star).roundBet, table->bigBlind());
 
@@ -390,30 +320,6 @@ void TableGame::drive(int32_t)
         changed = true;
         recordHistory();
     }
-}
-
-bool TableGame::cashSeatChanges()
-{
-    RandomSource& random = RandomSource::shared();
-    bool any = false;
-    for (int32_t s = 1; s < SEATS; ++s) {
-        Player& p = table->player(s);
-        if (!p.seated) {
-            if (star == s)
-                star = NO_STAR;
-            if (random.nextInt(ARRIVAL_ODDS) == 0) {
-                seatOpponent(s);
-                any = true;
-            }
-            continue;
-        }
-        if (star == NO_STAR && !p.inHand && p.roundBet == 0 && random.nextInt(LEAVE_ODDS) == 0) {
-            p.seated = false;
-            seats[s] = SeatState();
-            any = true;
-        }
-    }
-    return any;
 }
 
 bool TableGame::endOfTournament()
@@ -479,7 +385,7 @@ void TableGame::afterStep(int32_t before)
         cardsShown = true;
         break;
     case PokerTable::STATE_PAY:
-        starEvent = remarks.choose(tableView, star);
+        starEvent = remarks.choose(tableView, seating.starSeat());
         startAnimation(ANIMATION_RESULT, RESULT_STEPS);
         resultText = TableMessages::showdown(tableView, setup.gameType, HUMAN_SEAT, cardsShown);
         // On record at once: the result may wait long for its key, and a game closed
@@ -521,15 +427,12 @@ void TableGame::handClosed()
 // other tables play their hand, and the table takes the players balancing sent.
 void TableGame::closeTournamentHand()
 {
-    for (int32_t s = 0; s < SEATS; ++s) {
-        if (seatEntrant[s] >= 0)
-            field->setChipsAtHumanSeat(s, table->player(s).seated ? table->player(s).chips : 0);
-    }
+    seating.chipsToField();
     field->bigBlind = table->bigBlind();
     field->smallBlind = table->smallBlind();
     field->advance();
     if (field->humanSeated()) {
-        seatFromField();
+        seating.seatFromField(setup.playerName, setup.avatar);
         if (table->countSeated() < 2) {
             // No hand at this table: the blinds still follow the hands of the field.
             table->handsPlayed = int16_t(table->handsPlayed + 1);
@@ -593,6 +496,7 @@ void TableGame::advanceAnimation()
         for (int32_t i = 0; i < tableView.boardCount && i < 5; ++i)
             boardShown[i] = true;
     }
+    const int32_t star = seating.starSeat();
     if (animationKind == ANIMATION_RESULT && starEvent != StarRemarks::NONE && star != NO_STAR) {
         seats[star].bubble = StarRemarks::line(starEvent);
         seats[star].bubbleTime = BUBBLE_MS;

@@ -10,10 +10,10 @@
 #include "poker/TournamentField.h"
 #include "table/AmountEntry.h"
 #include "table/GameSpeed.h"
-#include "table/OpponentFactory.h"
 #include "table/SeatState.h"
 #include "table/StarRemarks.h"
 #include "table/TableSaves.h"
+#include "table/TableSeating.h"
 
 #include <cstdint>
 
@@ -30,17 +30,12 @@ class TableGame {
 public:
     static constexpr int32_t HUMAN_SEAT = 0;
     static constexpr int32_t SEATS = PokerTable::SEATS;
-    static constexpr int32_t NO_STAR = 255;
+    static constexpr int32_t NO_STAR = TableSeating::NO_STAR;
     static constexpr int32_t DEFAULT_AVATAR = ::SeatState::DEFAULT_AVATAR;
     static constexpr int32_t SEAT_TEXT_MS = ::SeatState::TEXT_MS;
     static constexpr int32_t BUBBLE_MS = 4000;
     static constexpr int32_t TURN_VIBRATION_MS = 500;
     static constexpr int32_t TOURNAMENT_CHIPS = 500;
-
-    // Per frame: a cash table's empty seat fills with chance 1 in ARRIVAL_ODDS, an
-    // opponent out of the hand leaves with chance 1 in LEAVE_ODDS.
-    static constexpr int32_t ARRIVAL_ODDS = 200;
-    static constexpr int32_t LEAVE_ODDS = 20000;
 
     enum Animation : int32_t {
         ANIMATION_NONE = -1,
@@ -107,7 +102,7 @@ public:
     bool boardVisible(int32_t i) const { return i >= 0 && i < 5 && boardShown[i]; }
     // Cards are face up for the human and, after a showdown, for everybody in the hand.
     bool faceUp(int32_t seatIndex) const;
-    int32_t starSeat() const { return star; }
+    int32_t starSeat() const { return seating.starSeat(); }
     Animation animation() const { return animationKind; }
     int32_t animationStep() const { return animationCounter; }
     // The message of the message box: the end of the game, the new blinds, or the
@@ -132,14 +127,10 @@ public:
 private:
     void setUpTournament();
     void setUpCashGame();
-    void seatOpponent(int32_t seatIndex);
-    bool nameTaken(const String& name) const;
-    void seatFromField();
     void takeSnapshot();
     void refreshSeatTexts();
 
     void drive(int32_t frameMs);
-    bool cashSeatChanges();
     bool endOfTournament();
     void afterStep(int32_t stateBefore);
     void handClosed();
@@ -168,14 +159,12 @@ private:
     HandHistoryWriter history;
     TableView tableView;
     SeatState seats[SEATS];
-    int32_t seatEntrant[SEATS] = {-1, -1, -1, -1, -1, -1};
-    OpponentFactory opponents;
+    TableSeating seating;
     StarRemarks remarks;
     AmountEntry entry;
 
     bool setUpDone = false;
     bool changed = false; // since the last tick
-    int32_t star = NO_STAR;
     StarRemarks::Event starEvent = StarRemarks::NONE;
     bool boardShown[5] = {};
     bool cardsShown = false; // the hand went to a showdown
