@@ -35,6 +35,7 @@ xs_run() (
   # added once the server has told it.
   cookie=$(od -An -tx1 -N16 /dev/urandom | tr -d ' \n')
   : >"$folder/auth"
+  : >"$folder/display"
   xauth -q -f "$folder/auth" add :0 . "$cookie"
   Xvfb -displayfd 3 -auth "$folder/auth" -screen 0 "$screen" -nolisten tcp -noreset \
     3>"$folder/display" >"$folder/server.log" 2>&1 &
