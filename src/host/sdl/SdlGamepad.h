@@ -15,8 +15,9 @@ typedef struct _SDL_GameController SDL_GameController;
 // it points to most, and the left trigger pulled becomes PAD_LEFT_TRIGGER. A held
 // direction or shoulder repeats as a held key does.
 //
-// While a controller is connected SDL polls for its events (about every
-// millisecond); with none, waiting costs nothing.
+// While a controller is connected SDL would poll for its events about every
+// millisecond; the window then polls every PAD_POLL_MS instead. With none, waiting
+// costs nothing.
 class SdlGamepad {
 public:
     // Stick and trigger positions are SDL's: -32768..32767 and 0..32767.
@@ -27,6 +28,9 @@ public:
     static constexpr int64_t REPEAT_DELAY_MS = 400;
     static constexpr int64_t REPEAT_INTERVAL_MS = 150;
     static constexpr int32_t NO_DIRECTION = -1;
+    // The window's wait between polls while a controller is connected: one frame
+    // of a 60 Hz display.
+    static constexpr int PAD_POLL_MS = 16;
 
     // Starts SDL's game controller subsystem; without it the pad stays silent.
     SdlGamepad();
