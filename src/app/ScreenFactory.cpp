@@ -5,7 +5,6 @@
 #include "core/io/GameSetup.h"
 #include "core/io/Profile.h"
 #include "core/io/Settings.h"
-#include "core/resources/Base2DImage.h" // MenuScreen.h deletes images it only declares
 #include "core/resources/ResourcePack.h"
 #include "core/runtime/TextFormat.h"
 #include "poker/Stakes.h"

@@ -2,6 +2,7 @@
 
 #include "ui/Screen.h"
 
+#include "core/resources/Base2DImage.h"
 #include "core/runtime/Array.h"
 #include "core/runtime/SharedPointer.h"
 #include "core/runtime/String.h"
@@ -9,7 +10,6 @@
 
 #include <cstdint>
 
-class Base2DImage;
 class Font;
 
 // A list of entries, one row each, the focused one on the highlight bar. Up and

@@ -6,6 +6,7 @@
 #include "core/runtime/DiagnosticSink.h"
 
 #include <cstring>
+#include <zlib.h>
 
 namespace {
 
@@ -16,16 +17,10 @@ constexpr uint8_t KIND_REMOVE = 2;
 constexpr int32_t HEADER_BYTES = 12;
 constexpr int32_t CHECKSUM_BYTES = 4;
 
+// The journal's checksum: zlib's CRC-32, as the PNG decoder uses for its chunks.
 uint32_t crc32Of(const uint8_t* bytes, size_t n)
 {
-    // Bit by bit: journals are a few kilobytes, written on a few chip moves.
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < n; ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+    return uint32_t(crc32(crc32(0L, Z_NULL, 0), bytes, uInt(n)));
 }
 
 void appendInt32(std::vector<uint8_t>& out, uint32_t value)
