@@ -175,12 +175,11 @@ TEST(StoreTransactionTest, UnfinishedCommitIsFinishedFirstAndARefusedOneChangesN
         bool saveRecord(const String&, DataOutputStream&) override { return false; }
         bool loadRecord(const String&, DataInputStream&) override { return false; }
     } refusing;
-    Files before = filesIn(dir);
     StoreTransaction spoiled(&files);
     EXPECT_TRUE(spoiled.removeStore(String(GAME)));
     EXPECT_FALSE(spoiled.putObject(String(OPTIONS), refusing));
     EXPECT_FALSE(spoiled.commit());
-    EXPECT_EQ(filesIn(dir), before);
+    EXPECT_EQ(filesIn(dir), settled);
 }
 
 // A journal that is damaged, cut short or names a file that is not a store is
