@@ -5,9 +5,6 @@
 // game the files hold.
 #include "app/GameController.h"
 
-#include "core/io/DataInputStream.h"
-#include "core/io/DataOutputStream.h"
-#include "core/io/GameSetup.h"
 #include "core/io/RecordStore.h"
 #include "core/io/Settings.h"
 #include "core/io/StoreTransaction.h"
@@ -32,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -122,6 +118,12 @@ struct Ledger {
     }
 };
 
+Ledger ledgerOf(int64_t bankroll, bool gameHeld, bool tourneyHeld, FileSystem& files)
+{
+    const int64_t atTable = gameHeld ? std::max(0, TableSaves::savedGameChips(nullptr, &files)) : 0;
+    return { bankroll + atTable, gameHeld, tourneyHeld };
+}
+
 // Read from the files alone, a missing profile counting as the first start's.
 Ledger filesLedger(const std::string& folder)
 {
@@ -132,11 +134,8 @@ Ledger filesLedger(const std::string& folder)
         bool saveRecord(const String&, DataOutputStream&) override { return false; }
         bool loadRecord(const String&, DataInputStream&) override { return true; }
     } present;
-    Ledger ledger;
-    ledger.gameHeld = RecordStore::loadObject(String("KMRB2Game"), present, &files);
-    ledger.tourneyHeld = RecordStore::loadObject(String("KMRB2Tourney"), present, &files);
-    ledger.chips = profile.bankroll + (ledger.gameHeld ? std::max(0, TableSaves::savedGameChips(nullptr, &files)) : 0);
-    return ledger;
+    return ledgerOf(profile.bankroll, RecordStore::loadObject(String("KMRB2Game"), present, &files),
+                    RecordStore::loadObject(String("KMRB2Tourney"), present, &files), files);
 }
 
 // What a new start finds: the journal settled as the game's start does, then the
@@ -148,16 +147,12 @@ Ledger restart(const std::string& folder, bool& offered)
         StoreTransaction::recoverAtStart(&files);
     }
     DyingRun run(folder);
-    Ledger seen;
     offered = false;
     if (!run.startToMainMenu())
-        return seen;
-    GameRecordClient& records = run.controller.records();
-    seen.gameHeld = records.gameInProgress;
-    seen.tourneyHeld = records.tourneyInProgress;
-    seen.chips = run.controller.getProfile().bankroll;
-    if (seen.gameHeld)
-        seen.chips += std::max(0, TableSaves::savedGameChips(nullptr, &run.files));
+        return {};
+    const GameRecordClient& records = run.controller.records();
+    const Ledger seen = ledgerOf(run.controller.getProfile().bankroll, records.gameInProgress,
+                                 records.tourneyInProgress, run.files);
     run.choose(0);
     offered = run.id() == GameController::SCREEN_SAVED_GAME;
     return seen;
@@ -196,7 +191,6 @@ TEST_F(ChipMoveKillTest, EveryWriteOfEveryChipMoveLeavesTheChipsWhole)
 {
     const ChipMove moves[] = {
         { "cash buy-in", [](DyingRun& run) { buyIn(run, 0); }, [](DyingRun& run) { run.choose(0); } },
-        { "heads-up buy-in", [](DyingRun& run) { buyIn(run, 1); }, [](DyingRun& run) { run.choose(0); } },
         { "tournament start",
           [](DyingRun& run) {
               buyIn(run, 2);
@@ -303,8 +297,7 @@ TEST_F(ChipMoveKillTest, EveryWriteOfEveryChipMoveLeavesTheChipsWhole)
             EXPECT_TRUE(seen == filesLedger(dir.path)) << "the controller reads the files as they are";
             const bool isOld = seen == before, isNew = seen == after;
             EXPECT_TRUE(isOld || isNew) << "chips " << seen.chips << " (before " << before.chips << ", after "
-                                        << after.chips << "), game " << seen.gameHeld << ", tournament "
-                                        << seen.tourneyHeld;
+                                        << after.chips << ")";
             EXPECT_EQ(offered, seen.gameHeld || seen.tourneyHeld) << "the game offered is the one on record";
             for (const std::string& name : dir.entries())
                 EXPECT_NE(name[0], '.') << "a temporary file survived the start: " << name;
@@ -315,7 +308,6 @@ TEST_F(ChipMoveKillTest, EveryWriteOfEveryChipMoveLeavesTheChipsWhole)
         EXPECT_GT(oldSeen, 0);
         EXPECT_GT(newSeen, 0);
         RecordProperty(std::string("killPoints ") + move.name, steps);
-        std::printf("%s: %d kill points, %d read as before, %d as after\n", move.name, steps, oldSeen, newSeen);
     }
 }
 

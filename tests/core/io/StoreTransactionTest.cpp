@@ -10,7 +10,6 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <sys/stat.h>
 
@@ -19,7 +18,6 @@ namespace {
 const char* const OPTIONS = "KMRB2Options";
 const char* const GAME = "KMRB2Game";
 const char* const SETUP = "KMRB2GameInit";
-const char* const TOURNEY = "KMRB2Tourney";
 
 // Record 1 of a saved table, reduced to what the chips need: the human's stack.
 struct TableChips : RecordClient {
@@ -34,15 +32,6 @@ struct TableChips : RecordClient {
         chips = in.readInt();
         return !in.truncated();
     }
-};
-
-struct SetupMark : RecordClient {
-    bool saveRecord(const String&, DataOutputStream& out) override
-    {
-        out.writeInt(7);
-        return true;
-    }
-    bool loadRecord(const String&, DataInputStream&) override { return true; }
 };
 
 // Every file of the folder with its bytes: one state of the data directory.
@@ -67,13 +56,6 @@ int64_t chipsOnRecord(FileSystem& files)
     return chips;
 }
 
-struct Operation {
-    const char* name;
-    int64_t chipsKept;                       // bankroll plus table chips before and after; 0 when chips leave
-    std::function<void(FileSystem&)> before; // the files as the operation finds them
-    std::function<bool(FileSystem&)> run;
-};
-
 Profile profileWith(int32_t bankroll)
 {
     Profile profile;
@@ -82,148 +64,74 @@ Profile profileWith(int32_t bankroll)
     return profile;
 }
 
-// The chip moves of the game, as transactions: a buy-in, a new game started over a
-// saved one (the chips at the saved table go back to the bankroll), leaving a table
-// and a tournament's prize.
-std::vector<Operation> chipMoves()
+// The files as a buy-in finds them: a profile and the setup of an earlier game.
+void beforeBuyIn(FileSystem& files)
 {
-    std::vector<Operation> moves;
-    moves.push_back({"buy-in", 1500,
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(1500);
-                         ASSERT_TRUE(profile.saveProfile(&files));
-                     },
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(500);
-                         TableChips table;
-                         table.chips = 1000;
-                         SetupMark setup;
-                         StoreTransaction move(&files);
-                         move.putObject(String(OPTIONS), profile);
-                         move.putObject(String(SETUP), setup);
-                         move.putObject(String(GAME), table);
-                         return move.commit();
-                     }});
-    moves.push_back({"new game over a saved one", 1000,
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(0);
-                         TableChips table;
-                         table.chips = 1000;
-                         SetupMark setup;
-                         ASSERT_TRUE(profile.saveProfile(&files));
-                         ASSERT_TRUE(RecordStore::saveObject(String(GAME), table, &files));
-                         ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
-                     },
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(1000);
-                         StoreTransaction move(&files);
-                         move.removeStore(String(SETUP));
-                         move.putObject(String(OPTIONS), profile);
-                         move.removeStore(String(GAME));
-                         return move.commit();
-                     }});
-    moves.push_back({"leaving a table", 1500,
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(200);
-                         TableChips table;
-                         table.chips = 1300;
-                         SetupMark setup;
-                         ASSERT_TRUE(profile.saveProfile(&files));
-                         ASSERT_TRUE(RecordStore::saveObject(String(GAME), table, &files));
-                         ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
-                     },
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(1500);
-                         StoreTransaction move(&files);
-                         move.putObject(String(OPTIONS), profile);
-                         move.removeStore(String(GAME));
-                         move.removeStore(String(SETUP));
-                         return move.commit();
-                     }});
-    // A tournament's prize (and the top-up question, the same two changes) pays chips
-    // from outside: the tournament record must not survive the payment, nor go
-    // without it.
-    moves.push_back({"a tournament's prize", 0,
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(0);
-                         TableChips tourney;
-                         tourney.chips = 5000;
-                         ASSERT_TRUE(profile.saveProfile(&files));
-                         ASSERT_TRUE(RecordStore::saveObject(String(TOURNEY), tourney, &files));
-                     },
-                     [](FileSystem& files) {
-                         Profile profile = profileWith(2250);
-                         StoreTransaction move(&files);
-                         move.putObject(String(OPTIONS), profile);
-                         move.removeStore(String(TOURNEY));
-                         return move.commit();
-                     }});
-    return moves;
+    Profile profile = profileWith(1500);
+    TableChips setup;
+    ASSERT_TRUE(profile.saveProfile(&files));
+    ASSERT_TRUE(RecordStore::saveObject(String(SETUP), setup, &files));
 }
 
-// The bankroll at the next start, or -1 without a readable profile.
-int64_t bankrollOnRecord(FileSystem& files) {
-    Profile profile;
-    return profile.loadProfile(&files) ? profile.bankroll : -1;
+// One transaction that replaces a store, creates one and removes one, the chips
+// moving from the bankroll to the table.
+bool buyIn(FileSystem& files)
+{
+    Profile profile = profileWith(500);
+    TableChips table;
+    table.chips = 1000;
+    StoreTransaction move(&files);
+    move.putObject(String(OPTIONS), profile);
+    move.putObject(String(GAME), table);
+    move.removeStore(String(SETUP));
+    return move.commit();
 }
 
 } // namespace
 
 // The process dies before each step that changes a file in turn; the next start
 // (recover and sweep, then load) finds every store as it was or every store as the
-// operation left it, the chips whole, and no journal or temporary file.
+// transaction left it, the chips whole, and no journal or temporary file.
 TEST(StoreTransactionTest, KillAtEveryStepLeavesAllOldOrAllNew)
 {
-    for (const Operation& move : chipMoves()) {
-        SCOPED_TRACE(move.name);
-        Files oldFiles, newFiles;
-        int32_t steps = 0;
-        {
-            TempDirectory dir;
-            PosixFileSystem files(dir.path);
-            move.before(files);
-            oldFiles = filesIn(dir);
-            FaultyFileSystem counting(files);
-            counting.stopAtStep(0);
-            ASSERT_TRUE(move.run(counting));
-            steps = counting.stepsTaken();
-            newFiles = filesIn(dir);
-        }
-        ASSERT_NE(oldFiles, newFiles);
-        int32_t oldSeen = 0, newSeen = 0;
-        for (int32_t k = 1; k <= steps + 1; ++k) {
-            SCOPED_TRACE("killed before step " + std::to_string(k));
-            TempDirectory dir;
-            {
-                PosixFileSystem files(dir.path);
-                move.before(files);
-                FaultyFileSystem dying(files);
-                dying.stopAtStep(k);
-                const bool done = move.run(dying);
-                EXPECT_EQ(dying.stopped(), k <= steps);
-                EXPECT_TRUE(done || k <= steps);
-            }
-            PosixFileSystem restarted(dir.path);
-            StoreTransaction::recoverAtStart(&restarted);
-            Files after = filesIn(dir);
-            EXPECT_TRUE(after == oldFiles || after == newFiles);
-            oldSeen += after == oldFiles;
-            newSeen += after == newFiles;
-            if (move.chipsKept > 0) {
-                EXPECT_EQ(chipsOnRecord(restarted), move.chipsKept);
-            } else {
-                // All or nothing: the prize paid and the tournament gone, or neither.
-                TableChips tourney;
-                bool tourneyLeft = RecordStore::loadObject(String(TOURNEY), tourney, &restarted);
-                EXPECT_EQ(bankrollOnRecord(restarted), tourneyLeft ? 0 : 2250);
-            }
-        }
-        // The journal's rename is the one step that decides.
-        EXPECT_GT(oldSeen, 0);
-        EXPECT_GT(newSeen, 1);
-        EXPECT_EQ(oldSeen + newSeen, steps + 1);
-        RecordProperty(std::string("killPoints ") + move.name, steps);
+    Files oldFiles, newFiles;
+    int32_t steps = 0;
+    {
+        TempDirectory dir;
+        PosixFileSystem files(dir.path);
+        beforeBuyIn(files);
+        oldFiles = filesIn(dir);
+        FaultyFileSystem counting(files);
+        counting.stopAtStep(0);
+        ASSERT_TRUE(buyIn(counting));
+        steps = counting.stepsTaken();
+        newFiles = filesIn(dir);
     }
+    ASSERT_NE(oldFiles, newFiles);
+    int32_t oldSeen = 0, newSeen = 0;
+    for (int32_t k = 1; k <= steps + 1; ++k) {
+        SCOPED_TRACE("killed before step " + std::to_string(k));
+        TempDirectory dir;
+        {
+            PosixFileSystem files(dir.path);
+            beforeBuyIn(files);
+            FaultyFileSystem dying(files);
+            dying.stopAtStep(k);
+            EXPECT_TRUE(buyIn(dying) || k <= steps);
+            EXPECT_EQ(dying.stopped(), k <= steps);
+        }
+        PosixFileSystem restarted(dir.path);
+        StoreTransaction::recoverAtStart(&restarted);
+        Files after = filesIn(dir);
+        EXPECT_TRUE(after == oldFiles || after == newFiles);
+        EXPECT_EQ(chipsOnRecord(restarted), 1500);
+        oldSeen += after == oldFiles;
+        newSeen += after == newFiles;
+    }
+    // The journal's rename is the one step that decides.
+    EXPECT_GT(oldSeen, 0);
+    EXPECT_GT(newSeen, 1);
+    EXPECT_EQ(oldSeen + newSeen, steps + 1);
 }
 
 // A commit that could not finish in this run (its journal is in place) is finished
@@ -267,12 +175,11 @@ TEST(StoreTransactionTest, UnfinishedCommitIsFinishedFirstAndARefusedOneChangesN
         bool saveRecord(const String&, DataOutputStream&) override { return false; }
         bool loadRecord(const String&, DataInputStream&) override { return false; }
     } refusing;
-    Files before = filesIn(dir);
     StoreTransaction spoiled(&files);
     EXPECT_TRUE(spoiled.removeStore(String(GAME)));
     EXPECT_FALSE(spoiled.putObject(String(OPTIONS), refusing));
     EXPECT_FALSE(spoiled.commit());
-    EXPECT_EQ(filesIn(dir), before);
+    EXPECT_EQ(filesIn(dir), settled);
 }
 
 // A journal that is damaged, cut short or names a file that is not a store is

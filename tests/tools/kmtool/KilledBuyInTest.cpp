@@ -77,6 +77,4 @@ TEST(KilledBuyInTest, EveryRenameOfABuyInKilledLeavesTheChipsWhole)
     EXPECT_GT(inGame, 0);
     EXPECT_LT(inGame, renames);
     RecordProperty("renamesKilled", renames);
-    std::printf("buy-in killed at each of %d renames: %d left the game on record, %d the bankroll as before\n", renames,
-                inGame, renames - inGame);
 }
