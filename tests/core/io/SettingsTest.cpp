@@ -19,6 +19,8 @@ protected:
 
 } // namespace
 
+// Saved twice, the records are replaced, not added: the sound settings with the
+// bytes they always had, then the play options as kind 2 with a version byte.
 TEST_F(SettingsTest, SavedSettingsLoadBackAndMissingOnesKeepTheDefaults)
 {
     Settings fresh;
@@ -30,38 +32,48 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAndMissingOnesKeepTheDefaults)
     saved.soundOn = false;
     saved.volume = 30;
     saved.askSoundAtStart = false;
-    // Kind, in use, sound, volume, music, ask at start, vibration.
-    EXPECT_EQ(bytesOf(saved.toRecord()), (std::vector<uint8_t> { 1, 1, 0, 30, 1, 0, 1 }));
+    saved.play.speed = PlayOptions::SPEED_TURBO;
+    saved.play.fourColourDeck = true;
     ASSERT_TRUE(saved.saveSettings(&files));
-    // Saved again: the records are replaced, not added: the sound settings and the
-    // play options.
     saved.volume = 40;
+    saved.play.speed = PlayOptions::SPEED_FAST;
     ASSERT_TRUE(saved.saveSettings(&files));
     auto store = RecordStore::openRecordStore(GameStore::STORE_NAME, false, &files);
     ASSERT_NE(store, nullptr);
-    EXPECT_EQ(store->getNumRecords(), 2);
+    ASSERT_EQ(store->getNumRecords(), 2);
+    // Kind, in use, sound, volume, music, ask at start, vibration.
+    EXPECT_EQ(bytesOf(store->recordAt(0)), (std::vector<uint8_t> { 1, 1, 0, 40, 1, 0, 1 }));
+    EXPECT_EQ(bytesOf(store->recordAt(1)), (std::vector<uint8_t> { 2, 1, PlayOptions::VERSION, 1, 1 }));
+    store->closeRecordStore();
 
     Settings loaded;
     ASSERT_TRUE(loaded.loadSettings(&files));
-    EXPECT_FALSE(loaded.soundOn);
+    EXPECT_FALSE(loaded.soundOn || loaded.askSoundAtStart);
+    EXPECT_TRUE(loaded.musicOn && loaded.vibrationOn);
     EXPECT_EQ(loaded.volume, 40);
-    EXPECT_TRUE(loaded.musicOn);
-    EXPECT_FALSE(loaded.askSoundAtStart);
-    EXPECT_TRUE(loaded.vibrationOn);
+    EXPECT_EQ(loaded.play.speed, PlayOptions::SPEED_FAST);
+    EXPECT_TRUE(loaded.play.fourColourDeck);
 }
 
+// A flag byte of 2 is off in both records, the volume is capped, a cut sound record
+// is refused, and a later play-options version's appended bytes are skipped.
 TEST_F(SettingsTest, FlagByteTwoLoadsAsOffAndVolumeIsCapped)
 {
     Settings settings;
     ASSERT_TRUE(settings.fromRecord(arrayOf({ 1, 1, 2, 250, 2, 1, 0xFF })));
-    EXPECT_FALSE(settings.soundOn);
-    EXPECT_FALSE(settings.musicOn);
+    EXPECT_FALSE(settings.soundOn || settings.musicOn || settings.vibrationOn);
     EXPECT_TRUE(settings.askSoundAtStart);
-    EXPECT_FALSE(settings.vibrationOn);
     EXPECT_EQ(settings.volume, 100);
     Settings untouched;
     EXPECT_FALSE(untouched.fromRecord(arrayOf({ 1, 1, 0, 5 })));
     EXPECT_EQ(untouched.volume, 70);
+
+    PlayOptions later;
+    EXPECT_TRUE(later.fromRecord(arrayOf({ 2, 1, 2, 1, 1, 9, 9 })));
+    EXPECT_EQ(later.speed, PlayOptions::SPEED_FAST);
+    EXPECT_TRUE(later.fourColourDeck);
+    EXPECT_TRUE(later.fromRecord(arrayOf({ 2, 1, 1, 0, 2 })));
+    EXPECT_FALSE(later.fourColourDeck);
 }
 
 TEST_F(SettingsTest, SoundPermission)
@@ -69,38 +81,11 @@ TEST_F(SettingsTest, SoundPermission)
     Settings settings;
     settings.soundOn = false;
     EXPECT_TRUE(settings.canPlay(STOP_SOUND));
-    EXPECT_FALSE(settings.canPlay(0));
-    EXPECT_FALSE(settings.canPlay(5));
+    EXPECT_FALSE(settings.canPlay(0) || settings.canPlay(5));
     settings.soundOn = true;
     settings.musicOn = false;
     EXPECT_FALSE(settings.canPlay(0));
     EXPECT_TRUE(settings.canPlay(5));
-}
-
-TEST_F(SettingsTest, PlayOptionsKeepARecordOfTheirOwnBesideTheUnchangedSoundRecord)
-{
-    Settings saved;
-    saved.volume = 50;
-    saved.play.speed = PlayOptions::SPEED_TURBO;
-    saved.play.fourColourDeck = true;
-    ASSERT_TRUE(saved.saveSettings(&files));
-    saved.play.speed = PlayOptions::SPEED_FAST;
-    ASSERT_TRUE(saved.saveSettings(&files));
-
-    // Exactly two records: the sound settings as they always were, then kind 2 with
-    // its version byte.
-    auto store = RecordStore::openRecordStore(GameStore::STORE_NAME, false, &files);
-    ASSERT_NE(store, nullptr);
-    ASSERT_EQ(store->getNumRecords(), 2);
-    EXPECT_EQ(bytesOf(store->recordAt(0)), (std::vector<uint8_t> { 1, 1, 1, 50, 1, 1, 1 }));
-    EXPECT_EQ(bytesOf(store->recordAt(1)), (std::vector<uint8_t> { 2, 1, PlayOptions::VERSION, 1, 1 }));
-    store->closeRecordStore();
-
-    Settings loaded;
-    ASSERT_TRUE(loaded.loadSettings(&files));
-    EXPECT_EQ(loaded.volume, 50);
-    EXPECT_EQ(loaded.play.speed, PlayOptions::SPEED_FAST);
-    EXPECT_TRUE(loaded.play.fourColourDeck);
 }
 
 TEST_F(SettingsTest, AFileWithoutPlayOptionsOrWithDamagedOnesReadsTheDefaults)
@@ -148,13 +133,4 @@ TEST_F(SettingsTest, AFileWithoutPlayOptionsOrWithDamagedOnesReadsTheDefaults)
             EXPECT_EQ(again.volume, 30);
         }
     }
-
-    // A later version may append bytes: the fields it shares are read. A flag byte
-    // of 2 is off, as in the sound record.
-    PlayOptions later;
-    EXPECT_TRUE(later.fromRecord(arrayOf({ 2, 1, 2, 1, 1, 9, 9 })));
-    EXPECT_EQ(later.speed, PlayOptions::SPEED_FAST);
-    EXPECT_TRUE(later.fourColourDeck);
-    EXPECT_TRUE(later.fromRecord(arrayOf({ 2, 1, 1, 0, 2 })));
-    EXPECT_FALSE(later.fourColourDeck);
 }

