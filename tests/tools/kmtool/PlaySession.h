@@ -4,6 +4,9 @@
 // scripted-session tests share.
 #include "ToolRun.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
@@ -42,6 +45,39 @@ inline PlayRun playScript(const std::string& script, const std::string& options)
     for (std::string line; std::getline(lines, line);)
         run.dumps.push_back(line);
     return run;
+}
+
+// A run that ended cleanly with the number of dumps its script asked for.
+inline ::testing::AssertionResult succeeded(const PlayRun& run, size_t dumps)
+{
+    if (run.status != 0)
+        return ::testing::AssertionFailure() << "status " << run.status << ": " << run.error;
+    if (run.dumps.size() != dumps)
+        return ::testing::AssertionFailure() << run.dumps.size() << " dumps, not " << dumps;
+    return ::testing::AssertionSuccess();
+}
+
+inline std::string repeat(int times, const std::string& lines)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += lines;
+    return out;
+}
+
+// Every line of the hand histories the game wrote into a data folder.
+inline std::vector<std::string> handHistoryLines(const std::string& dataDirectory)
+{
+    std::vector<std::string> lines;
+    FILE* list = popen(("cat '" + dataDirectory + "'/hand-history/kestrelmoore-*.txt 2>/dev/null").c_str(), "r");
+    char* line = nullptr;
+    size_t capacity = 0;
+    while (list && getline(&line, &capacity, list) > 0)
+        lines.emplace_back(line);
+    free(line);
+    if (list)
+        pclose(list);
+    return lines;
 }
 
 // From json[at], the position where the value that starts there ends: at the comma

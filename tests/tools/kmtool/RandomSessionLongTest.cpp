@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <set>
 #include <sstream>
 
@@ -17,11 +16,6 @@ constexpr int SEEDS = 6;
 constexpr int RUNS_PER_SEED = 16;
 constexpr int MIN_BUY_IN = 1000;
 const std::string CASH_TABLE = "6", HEADS_UP_TABLE = "7";
-
-bool endsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 int number(const std::string& json, const std::string& path)
 {
@@ -49,19 +43,10 @@ struct HandCount {
 HandCount handsInHistory(const std::string& dataDirectory)
 {
     HandCount count;
-    FILE* list = popen(("cat '" + dataDirectory + "'/hand-history/kestrelmoore-*.txt 2>/dev/null").c_str(), "r");
-    char line[1024];
-    while (list && std::fgets(line, sizeof line, list)) {
-        const std::string text = line;
-        if (text.rfind("PokerStars Hand #", 0) != 0)
-            continue;
-        if (text.find(" - Level ") != std::string::npos)
-            ++count.tournament;
-        else
-            ++count.cash;
+    for (const std::string& line : handHistoryLines(dataDirectory)) {
+        if (line.rfind("PokerStars Hand #", 0) == 0)
+            ++(line.find(" - Level ") != std::string::npos ? count.tournament : count.cash);
     }
-    if (list)
-        pclose(list);
     return count;
 }
 
@@ -166,7 +151,7 @@ TEST(RandomSessionLongTest, RandomPlayClosedAnywhereKeepsSavesReadableAndChipsWh
             for (const std::string& name : entries(data)) {
                 EXPECT_NE(name[0], '.') << "a temporary file was left: " << name;
                 EXPECT_NE(name, "KMRB2Journal.dat") << "a journal was left";
-                if (endsWith(name, "_DATA.dat")) {
+                if (name.size() > 9 && name.compare(name.size() - 9, 9, "_DATA.dat") == 0) {
                     ToolRun decoded = kmtool("store decode " + data + "/" + name);
                     EXPECT_EQ(decoded.status, 0) << name << ": " << decoded.err;
                 }

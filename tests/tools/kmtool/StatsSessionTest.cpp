@@ -19,14 +19,6 @@ namespace {
 const std::string TO_MAIN_MENU = "wait 16000\nkey F2\nwait 300\n";
 const std::string TO_CASH = "key RETURN\nwait 300\nkey RETURN\nwait 300\nkey RETURN\nwait 300\n";
 
-std::string repeat(int times, const std::string& lines)
-{
-    std::string out;
-    for (int i = 0; i < times; ++i)
-        out += lines;
-    return out;
-}
-
 // The hero's part in one hand, read from its text.
 struct ParsedHand {
     long long put = 0;
